@@ -1,0 +1,29 @@
+#pragma once
+
+// The integer that selects the current screen. The values are fixed: other parts of the game test them.
+enum class GameState : int {
+  Fight = 0,
+  MainMenu = 1,
+  TwoPlayerSetup = 2,
+  Pause = 4,
+  Options = 5,
+  CareerMenu = 20,
+  DifficultySelect = 21,
+  PreFight = 44,  // the versus screen before every fight
+  CareerStory = 77,
+  QuitConfirm = 90,
+};
+
+// The screen flow record. Lives for the whole run; start values as below.
+struct ScreenFlowState {
+  GameState gameState = GameState::Fight;  // set to MainMenu by SetInitialScreen during renderer start-up
+  bool careerMode = false;
+  bool twoPlayerMode = false;
+  bool hover[8] = {};  // one per button slot of the current screen
+  int PointerX = 0;    // pointer in menu units (800 × 600), x from the left
+  int PointerY = 0;    // y from the TOP
+  bool settingsChanged = false;  // APPLY was pressed during this run
+  bool QuitRequested = false;    // "Yes" in the quit dialog; ends the main loop
+};
+
+extern ScreenFlowState ScreenFlow;

@@ -1,0 +1,3 @@
+#include "screens/screen_flow.h"
+
+ScreenFlowState ScreenFlow;
