@@ -11,7 +11,7 @@ packages=(
   libvorbis-dev libogg-dev
   libbullet-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libfreetype-dev fonts-dejavu-core
+  libfreetype-dev fonts-dejavu-core fonts-bebas-neue
   libpng-dev
   xvfb xauth x11-utils
   imagemagick sox
