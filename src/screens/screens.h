@@ -1,0 +1,52 @@
+#pragma once
+
+// What the frame loop, the window procedure, the fight frame and the fight's hooks may call of the
+// screens: the menu state machine, the menu frame, the fight overlays and the career story.
+
+#include "screens/screen_flow.h"
+
+// --- start-up and input (the app) ---
+
+// The first screen and the default selections; once, during the renderer start-up.
+void SetInitialScreen();
+
+// A left-button press while the GameState is not Fight; acts on the pointer of the last menu frame.
+void HandleClick();
+
+// Every other window message while the GameState is not Fight: the hover flags and their sound.
+void UpdateHover();
+
+// Clears the hover flags, restarts the fade from black and the slide-in of the next screen.
+void ResetMenuTransition();
+
+// New random start offsets for the sliding menu elements, seeded with the time in seconds.
+// After loading, and by every screen change.
+void RandomizeSlideOffsets();
+
+// Puts the versus screen's previews, picture and title back to their start and re-arms both
+// slide-in sounds. By the versus screen's BACK/NEXT, Escape in a fight and EndFight.
+void ResetPreFightSlides();
+
+// --- the menu frame (every frame whose GameState is not Fight) ---
+void DrawMenus();
+
+// --- the fight's overlays (DrawArenaFrame, in this order) ---
+void DrawHud();              // every fight frame
+void DrawRoundIntro();       // while the intro runs; drives RunIntroClock
+void DrawKnockoutOverlay();  // while knockoutActive is set; drives RunKnockoutSequence
+
+// --- career story and monologues (LOAD GAME, the career's match end, StartFight, EndFight) ---
+
+// The story pictures of one arena: 1 has five, 2 to 8 have three. Loading first releases the
+// pictures of any other arena still held, so a long career does not accumulate them.
+void LoadStoryImages(int arena);
+void ReleaseStoryImages(int arena);
+
+// The story monologue of an arena (1 to 10), with the menu music restarting under it. A monologue
+// still held from an earlier arena is stopped and released first.
+void StartStoryMonolog(int arena);
+void StopStoryMonolog();
+
+// The short monologue at the start of a career fight, sounding from behind and above the fighters.
+void StartFightMonolog(int arena);
+void StopFightMonolog();
