@@ -35,18 +35,12 @@ void DrawHud();              // every fight frame
 void DrawRoundIntro();       // while the intro runs; drives RunIntroClock
 void DrawKnockoutOverlay();  // while knockoutActive is set; drives RunKnockoutSequence
 
-// --- career story and monologues (LOAD GAME, the career's match end, StartFight, EndFight) ---
+// --- career story pictures (LOAD GAME and the career's match end) ---
 
 // The story pictures of one arena: 1 has five, 2 to 8 have three. Loading first releases the
 // pictures of any other arena still held, so a long career does not accumulate them.
 void LoadStoryImages(int arena);
 void ReleaseStoryImages(int arena);
 
-// The story monologue of an arena (1 to 10), with the menu music restarting under it. A monologue
-// still held from an earlier arena is stopped and released first.
-void StartStoryMonolog(int arena);
-void StopStoryMonolog();
-
-// The short monologue at the start of a career fight, sounding from behind and above the fighters.
-void StartFightMonolog(int arena);
-void StopFightMonolog();
+// The monologues (StartStoryMonolog, StopStoryMonolog, StartFightMonolog, StopFightMonolog)
+// belong to the audio subsystem (audio/audio.h).
