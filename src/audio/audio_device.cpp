@@ -1,0 +1,63 @@
+// The audio device: opened once at start-up, closed at exit.
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <AL/alut.h>
+
+#include "audio/audio.h"
+
+void LoadStartupSounds();
+void DeleteStartupSounds();
+
+namespace {
+ALCdevice* Device = nullptr;
+ALCcontext* Context = nullptr;
+bool AlutStarted = false;
+std::string OpenError;
+}  // namespace
+
+const std::string& AudioOpenError() { return OpenError; }
+
+bool AudioIsOpen() { return Context != nullptr; }
+
+bool OpenAudio() {
+  if (Context) return true;
+  OpenError.clear();
+  // The default output device: the named 3D device of other platforms does not exist here.
+  Device = alcOpenDevice(nullptr);
+  if (!Device) {
+    OpenError = "Unable to open an OpenAL output device (is there a sound card or sound server?)";
+    return false;
+  }
+  Context = alcCreateContext(Device, nullptr);
+  if (!Context || !alcMakeContextCurrent(Context)) {
+    OpenError = "Unable to create an OpenAL context on the output device";
+    if (Context) alcDestroyContext(Context);
+    Context = nullptr;
+    alcCloseDevice(Device);
+    Device = nullptr;
+    return false;
+  }
+  alGetError();
+  AlutStarted = alutInitWithoutContext(nullptr, nullptr) == AL_TRUE;
+
+  LoadStartupSounds();
+  MenuMusic.Open(".\\base\\music\\menu.ogg");
+  alDistanceModel(AL_INVERSE_DISTANCE);
+  return true;
+}
+
+void CloseAudio() {
+  if (!Context) return;
+  DeleteStartupSounds();
+  StoryMonolog.Delete();
+  FightMonolog.Delete();
+  MenuMusic.Release();
+  FightMusic.Release();
+  if (AlutStarted) alutExit();
+  AlutStarted = false;
+  alcMakeContextCurrent(nullptr);
+  alcDestroyContext(Context);
+  alcCloseDevice(Device);
+  Context = nullptr;
+  Device = nullptr;
+}

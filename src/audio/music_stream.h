@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <map>
+#include <memory>
+
+// An Ogg Vorbis track streamed into one OpenAL source through two queued buffers that are refilled
+// as they finish; at the end of the file the decoder seeks back to the start, so the track loops.
+class MusicStream {
+ public:
+  static constexpr int kBufferCount = 2;
+  static constexpr int kChunkBytes = 262144;  // one refill: about 1.5 s of 44.1 kHz stereo
+  // A damaged file can make the decoder report holes forever; after this many failed reads in a
+  // row the stream gives up and stops.
+  static constexpr int kMaxFailedReads = 32;
+
+  MusicStream();
+  virtual ~MusicStream();
+  MusicStream(const MusicStream&) = delete;
+  MusicStream& operator=(const MusicStream&) = delete;
+
+  // Creates the source and the decoder and queues the first two chunks; the source stays stopped
+  // at gain 0. False for a missing file, a file that is not Ogg Vorbis, or no audio device.
+  bool Open(const char* gamePath);
+  // Refills and requeues the finished buffers; once per frame for the music of the current screen.
+  void Update();
+  void Play();
+  void Stop();
+  // Stops and goes back to the start of the track.
+  void Rewind();
+  void SetGain(float gain);
+  bool IsPlaying() const;
+  // Stops, deletes the source and its buffers and closes the file; the stream can be opened again.
+  void Release();
+
+  bool IsOpen() const { return opened; }
+  int Channels() const { return channels; }
+  int SampleRate() const { return sampleRate; }
+
+  std::uint32_t sourceId = 0;  // copy of the source name, written last by a successful Open
+
+ private:
+  enum class FillResult { Filled, EndOfFile, Broken };
+  // Decodes up to `bytes` into the buffer; bytesRead tells how much was uploaded.
+  FillResult Fill(std::uint32_t bufferName, int bytes, int& bytesRead);
+  // One chunk into the buffer, seeking back to the start at the end of the file; false when the
+  // stream gave up (a damaged or empty file) and stopped.
+  bool Refill(std::uint32_t bufferName);
+  void GiveUp();
+
+  float velocity[3] = {0, 0, 0};
+  float position[3] = {0, 0, 0};
+  std::uint32_t source = 0;
+  std::uint32_t buffers[kBufferCount] = {0, 0};
+  struct Decoder;
+  std::unique_ptr<Decoder> decoder;
+  std::ifstream file;
+  int channels = 0;
+  int sampleRate = 0;
+  bool opened = false;
+  bool failed = false;  // the decoder gave up: the stream stays silent until released
+};
+
+// Format and rate of every buffer a MusicStream created; a released stream removes its own.
+struct BufferInfo {
+  std::uint32_t buffer = 0;
+  int frequency = 0;
+  int format = 0;
+};
+extern std::map<std::uint32_t, BufferInfo> BufferCache;
+
+// Reads the OpenAL error state; on an error shows "OpenAL error: <text>" (caption "Error") and
+// returns false.
+bool CheckAlError();
