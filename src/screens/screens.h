@@ -37,9 +37,11 @@ void DrawKnockoutOverlay();  // while knockoutActive is set; drives RunKnockoutS
 
 // --- career story pictures (LOAD GAME and the career's match end) ---
 
-// The story pictures of one arena: 1 has five, 2 to 8 have three. Loading first releases the
-// pictures of any other arena still held, so a long career does not accumulate them.
-void LoadStoryImages(int arena);
+// Releases whatever story pictures are still held (a won match loads the next arena's without
+// showing them), then loads the arena's (render's LoadStoryImages). The game's FightHooks
+// LoadStoryImages should call this, so a long career does not pile up textures.
+void LoadStoryPictures(int arena);
+// Arena 1 releases its five pictures, arenas 2 and above their three, below 1 nothing.
 void ReleaseStoryImages(int arena);
 
 // The monologues (StartStoryMonolog, StopStoryMonolog, StartFightMonolog, StopFightMonolog)
