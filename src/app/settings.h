@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 // Display and sound options, persisted in base/menu.inf (24 bytes: six little-endian int32).
@@ -19,6 +22,22 @@ extern GameSettings Settings;
 
 // The settings file as the game addresses it.
 constexpr const char* kSettingsPath = ".\\base\\menu.inf";
+constexpr std::size_t kSettingsFileSize = 24;
 
+// Reads base/menu.inf into Settings; a missing file gives the defaults (800 × 600, 32-bit colour,
+// 24-bit depth, sound and music on), and a value the game cannot use is replaced by its default.
 void ReadSettings();
+// Writes Settings to base/menu.inf through a temporary file, so the old file stays whole if the
+// write fails. Takes the resolution from `width` only when APPLY was pressed (ScreenFlow.settingsChanged).
 void WriteSettings();
+
+// The same for a given file (native path).
+void ReadSettingsFrom(const std::string& path);
+void WriteSettingsTo(const std::string& path);
+
+// The file's bytes, as read (up to 24; bytes missing at the end read as −1 per field) and as written.
+GameSettings SettingsFromFileBytes(const std::uint8_t* bytes, std::size_t size);
+std::array<std::uint8_t, kSettingsFileSize> SettingsFileBytes(const GameSettings& settings);
+
+// The pixel size of a resolution index; false for an index the game does not know.
+bool ResolutionSize(int resolutionIndex, int& width, int& height);

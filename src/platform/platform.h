@@ -7,8 +7,8 @@
 
 enum class MessageIcon { Exclamation, Stop, Information };
 
-// A modal message box. Where none can be shown (no display, or an automated run) the caption and
-// text go to standard error instead.
+// A modal message box. Where none can be shown (no display, no window manager to answer it, or an
+// automated run) the caption and text go to standard error instead.
 void ShowMessageBox(const char* caption, const char* text, MessageIcon icon);
 
 // A Yes/No question; true for Yes. Where no box can be shown it is answered No.
@@ -20,7 +20,102 @@ void* GlProcAddress(const char* name);
 // The high-resolution counter behind the frame timer; a frequency of 0 means there is none.
 std::uint64_t PerformanceCounter();
 std::uint64_t PerformanceFrequency();
+// The millisecond clock the frame timer falls back on without the counter.
+std::uint32_t MillisecondTicks();
 
 // The mouse cursor.
 void ShowPointer(bool visible);
 void WarpPointer(int windowX, int windowY);
+// The cursor in the window's client coordinates (points, origin top left).
+void ReadPointerPosition(int& windowX, int& windowY);
+
+// ---- Window messages -------------------------------------------------------------------------
+
+enum class MessageKind {
+  Quit,            // posted by PostQuitMessage; ends the main loop with exitCode
+  Close,           // the window's close button
+  Size,            // the client area changed: width × height drawable pixels
+  Activate,        // gained (active) or lost the focus; minimised counts as lost
+  KeyDown,         // virtualKey; auto-repeat sends it again
+  KeyUp,
+  SystemKeyDown,   // Alt, keys pressed while Alt is held, F10: never reach the key tables
+  SystemKeyUp,
+  LeftButtonDown,
+  LeftButtonUp,
+  RightButtonDown,
+  RightButtonUp,
+  PointerMove,
+};
+
+struct WindowMessage {
+  MessageKind kind = MessageKind::PointerMove;
+  int virtualKey = 0;  // Windows virtual-key code, 0 for a key the game has no code for
+  int width = 0;
+  int height = 0;
+  bool active = false;
+  bool minimised = false;
+  int exitCode = 0;
+};
+
+// Removes the next waiting message; false when none is waiting (the main loop draws a frame then).
+bool PeekWindowMessage(WindowMessage& message);
+// The quit message is returned by the next PeekWindowMessage.
+void PostQuitMessage(int exitCode);
+
+// ---- The game window and its GL context ------------------------------------------------------
+
+// Start and stop the window system (the class registration of the desktop this stands in for).
+bool StartWindowSystem();
+void StopWindowSystem();
+
+// Whether the display can show width × height at colourBits full screen; a display that offers a
+// larger mode also accepts (a virtual screen has one mode only, the game then draws into all of it).
+bool DisplayModeAvailable(int width, int height, int colourBits);
+
+enum class WindowFailure { Created, PixelFormat, Window, RenderingContext, ActivateContext };
+
+// Creates the window (full screen with the display switched to width × height, or an ordinary
+// window whose client area is width × height) with a double-buffered GL compatibility context of
+// colourBits and depthBits, and makes the context current. The window is not yet shown.
+WindowFailure OpenGameWindow(const char* title, int width, int height, int colourBits, int depthBits,
+                             bool fullscreen);
+// Shows the window, raises it and gives it the keyboard focus.
+void ShowGameWindow();
+// The client area in drawable pixels (the viewport size).
+void DrawableSize(int& width, int& height);
+// The client area in the units of ReadPointerPosition.
+void WindowClientSize(int& width, int& height);
+// Switches a full-screen window to width × height at colourBits, or sizes an ordinary window's client area.
+void ApplyDisplayMode(int width, int height, int colourBits, bool fullscreen);
+// Gives the display back to the desktop (a full-screen window leaves full screen).
+void RestoreDesktopMode();
+// Each false is a failure the caller reports; the run goes on.
+bool ReleaseGlContext();
+bool DeleteGlContext();
+bool DestroyGameWindowHandle();
+// Shows the back buffer.
+void SwapWindowBuffers();
+
+// ---- Automated runs ----------------------------------------------------------------------------
+
+// An automated run (the scripted driver) replaces the desktop's messages, counter, pointer, display
+// modes and message boxes; the window and its GL context stay real, so frames are drawn as in play.
+class Automation {
+ public:
+  virtual ~Automation() = default;
+  // The next scripted message; false when none is waiting (a frame runs).
+  virtual bool NextMessage(WindowMessage& message) = 0;
+  virtual std::uint64_t Counter() = 0;
+  virtual std::uint64_t CounterFrequency() = 0;
+  virtual void Pointer(int& windowX, int& windowY) = 0;
+  virtual void PointerWarped(int windowX, int windowY) = 0;
+  // A message box; the caption and text have already gone to standard error.
+  virtual void MessageShown(const char* caption, const char* text) = 0;
+  virtual bool AnswerYesNo(const char* caption, const char* text) = 0;
+  virtual bool DisplayModeAvailable(int width, int height, int colourBits) = 0;
+  // The frame is complete in the back buffer and about to be shown.
+  virtual void BeforeSwap() = 0;
+};
+
+// Installs the automation for the rest of the run (null gives the desktop back).
+void UseAutomation(Automation* automation);

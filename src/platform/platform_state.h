@@ -1,0 +1,17 @@
+#pragma once
+
+#include <SDL.h>
+
+#include "platform/platform.h"
+
+// What the platform layer keeps between calls. Lives for the whole run.
+struct PlatformState {
+  SDL_Window* window = nullptr;     // null before OpenGameWindow and after DestroyGameWindowHandle
+  SDL_GLContext context = nullptr;  // current on the main thread while the window exists
+  Automation* automation = nullptr;
+  bool quitPosted = false;
+  int quitCode = 0;
+  bool reportedActive = true;  // the last activation reported, so focus and minimise do not repeat it
+};
+
+extern PlatformState Platform;
