@@ -1,0 +1,59 @@
+#include "app/game_path.h"
+#include "fight/career_file.h"
+#include "fight/fight_internal.h"
+#include "screens/screen_flow.h"
+
+namespace {
+
+std::string CareerFile() { return NativePath(kCareerFilePath); }
+
+void ReadIntoFileSave() { ReadCareerFile(CareerFile(), CareerState.fileSave); }
+
+void TakePendingSave() {
+  CareerState.pendingSave[0] = CareerState.careerProgress;
+  CareerState.pendingSave[1] = MatchState.character[1];
+  CareerState.pendingSave[2] = MatchState.difficulty;
+}
+
+}  // namespace
+
+void NewCareer() {
+  ScreenFlow.gameState = GameState::DifficultySelect;
+  MatchState.difficulty = 2;
+  MatchState.arena = 1;
+  CareerState.careerProgress = 0;
+  ScreenFlow.careerMode = true;
+  MatchState.character[1] = 1;
+  CareerState.fileSave[1] = 1;
+  MatchState.character[0] = 0;
+}
+
+bool LoadCareer() {
+  MatchState.character[0] = 0;
+  ReadIntoFileSave();
+  const int(&saved)[3] = CareerState.pendingSave[1] > 0 ? CareerState.pendingSave : CareerState.fileSave;
+  // Values outside the file's ranges (no file yet, a damaged or short one read as -1) mean there is
+  // no career to resume; taking them would put an opponent or a level out of every table.
+  if (!CareerValuesInRange(saved)) return false;
+  CareerState.careerProgress = saved[0];
+  MatchState.character[1] = saved[1];
+  MatchState.difficulty = saved[2];
+  if (MatchState.character[1] <= 1) return false;
+
+  ScreenFlow.careerMode = true;
+  ScreenFlow.gameState = GameState::CareerStory;
+  MatchState.arena = MatchState.character[1];
+  Hooks().LoadStoryImages(MatchState.arena);
+  Hooks().StartStoryMonolog(MatchState.arena);
+  return true;
+}
+
+void LeaveCareerFight() { TakePendingSave(); }
+
+void SaveCareerAtExit() {
+  ReadIntoFileSave();
+  if (CareerState.pendingSave[1] < 1) {
+    for (int i = 0; i < 3; ++i) CareerState.pendingSave[i] = CareerState.fileSave[i];
+  }
+  WriteCareerFile(CareerFile(), CareerState.pendingSave);
+}
