@@ -1,0 +1,67 @@
+#version 120
+// Per-pixel lighting of the arena and the fighters by the three nearest lamps. Everything arrives
+// in the space of the object being drawn, so the surface needs no matrix here.
+
+uniform vec4 lightPos;
+uniform vec4 light2Pos;
+uniform vec4 light3Pos;
+uniform vec3 lightOri;
+uniform vec3 light2Ori;
+uniform vec3 light3Ori;
+uniform vec4 lightColor;
+uniform vec4 light2Color;
+uniform vec4 light3Color;
+uniform int lightFocus;
+uniform int light2Focus;
+uniform int light3Focus;
+uniform vec4 ambientColor;
+uniform vec4 matAmbient;
+uniform vec4 matDiffuse;
+uniform vec4 matSpecular;
+uniform vec4 emissive;
+uniform float shininess;
+uniform vec3 cameraOri;
+uniform vec4 cameraPos;  // w > 0: a viewer at a point; otherwise a viewer along cameraOri
+uniform sampler2D decal;
+
+varying vec3 objectPosition;
+varying vec3 objectNormal;
+
+vec3 safeNormalize(vec3 v, vec3 fallback) {
+  float l = length(v);
+  return l > 0.00001 ? v / l : fallback;
+}
+
+// One lamp: a cone around its direction that narrows as the focus grows, fading with distance.
+// Returns the diffuse light; adds the highlight to `specular`.
+vec3 lamp(vec4 position, vec3 direction, vec4 colour, int focus, vec3 p, vec3 n, vec3 toViewer,
+          inout vec3 specular) {
+  vec3 toLight = position.xyz - p;
+  float dist = length(toLight);
+  vec3 l = toLight / max(dist, 0.0001);
+  float along = max(dot(-l, safeNormalize(direction, vec3(0.0, -1.0, 0.0))), 0.0);
+  float cone = focus > 0 ? pow(along, float(focus)) : 1.0;
+  float reach = cone / (1.0 + 0.02 * dist * dist);
+  // A slightly wrapped diffuse term keeps the unlit side of a face from going flat black.
+  float diffuse = max((dot(n, l) + 0.2) / 1.2, 0.0);
+  vec3 halfway = safeNormalize(l + toViewer, n);
+  float highlight = dot(n, l) > 0.0 ? pow(max(dot(n, halfway), 0.0), max(shininess, 1.0)) : 0.0;
+  specular += colour.rgb * matSpecular.rgb * highlight * reach;
+  return colour.rgb * matDiffuse.rgb * diffuse * reach;
+}
+
+void main() {
+  vec3 n = safeNormalize(objectNormal, vec3(0.0, 1.0, 0.0));
+  vec3 toViewer = cameraPos.w > 0.0 ? safeNormalize(cameraPos.xyz - objectPosition, n)
+                                    : safeNormalize(-cameraOri, n);
+  vec3 specular = vec3(0.0);
+  vec3 light = emissive.rgb + ambientColor.rgb * matAmbient.rgb;
+  light += lamp(lightPos, lightOri, lightColor, lightFocus, objectPosition, n, toViewer, specular);
+  light += lamp(light2Pos, light2Ori, light2Color, light2Focus, objectPosition, n, toViewer, specular);
+  light += lamp(light3Pos, light3Ori, light3Color, light3Focus, objectPosition, n, toViewer, specular);
+
+  vec4 texel = texture2D(decal, gl_TexCoord[0].st);
+  vec3 colour = texel.rgb * light + specular;
+  float fog = clamp(exp(-gl_Fog.density * gl_FogFragCoord), 0.0, 1.0);
+  gl_FragColor = vec4(mix(gl_Fog.color.rgb, colour, fog), texel.a * matDiffuse.a);
+}

@@ -1,0 +1,125 @@
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstdio>
+
+#include "render/bmp_decoder.h"
+#include "render/file_bytes.h"
+#include "render/textures.h"
+#include "render/tga_reader.h"
+
+unsigned int TextureBank[TextureBankSize] = {};
+unsigned int LoadingImages[4] = {};
+TgaTexture TgaTextures[7];
+TgaTexture FontImage;
+TgaTexture StoryImages[5];
+
+namespace {
+
+// Our decoded rows are packed, so every upload reads them byte-aligned: the start-up images would
+// otherwise come out skewed whenever a row is not a multiple of four bytes long.
+void UploadRgb(unsigned int texture, const RgbImage& image, GLint minFilter) {
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE, image.pixels.data());
+}
+
+// Decodes every file first: a table is either complete or has no textures at all.
+bool LoadBmpTable(const char* const* paths, int count, unsigned int* names, GLint minFilter) {
+  std::vector<RgbImage> images;
+  images.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    auto image = DecodeBmpFile(paths[i]);
+    if (!image) return false;
+    images.push_back(std::move(*image));
+  }
+  glGenTextures(count, names);
+  for (int i = 0; i < count; ++i) UploadRgb(names[i], images[static_cast<std::size_t>(i)], minFilter);
+  return true;
+}
+
+}  // namespace
+
+void BindTexture(int n) {
+  glBindTexture(GL_TEXTURE_2D, n >= 0 && n < TextureBankSize ? TextureBank[n] : 0);
+}
+
+bool LoadTextureBank() {
+  char paths[TextureBankSize][32];
+  const char* pathList[TextureBankSize];
+  for (int n = 0; n < TextureBankSize; ++n) {
+    std::snprintf(paths[n], sizeof paths[n], ".\\base\\textures\\tex%02d.bmp", n);
+    pathList[n] = paths[n];
+  }
+  return LoadBmpTable(pathList, TextureBankSize, TextureBank, GL_LINEAR_MIPMAP_LINEAR);
+}
+
+bool LoadLoadingImages() {
+  static const char* const paths[4] = {".\\base\\textures\\tex16.bmp", ".\\base\\textures\\tex55.bmp",
+                                       ".\\base\\textures\\tex00.bmp", ".\\base\\textures\\tex40.bmp"};
+  return LoadBmpTable(paths, 4, LoadingImages, GL_LINEAR_MIPMAP_NEAREST);
+}
+
+unsigned int LoadMaterialTexture(const char* gamePath) {
+  const auto image = DecodeBmpFile(gamePath);
+  if (!image) return 0;
+  GLuint name = 0;
+  glGenTextures(1, &name);
+  UploadRgb(name, *image, GL_LINEAR_MIPMAP_LINEAR);
+  return name;
+}
+
+bool TgaTexture::Load(const char* gamePath) {
+  Release();  // a record loaded again would otherwise leak its old GL texture
+  const auto bytes = ReadFileBytes(gamePath);
+  if (!bytes) return false;
+  auto image = ReadTga(bytes->data(), bytes->size());
+  if (!image) return false;
+  width = image->width;
+  height = image->height;
+  components = image->components;
+  pixels = std::move(image->pixels);
+  const GLenum format = components == 3 ? GL_RGB : GL_RGBA;
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  gluBuild2DMipmaps(GL_TEXTURE_2D, static_cast<GLint>(format), width, height, format, GL_UNSIGNED_BYTE, pixels.data());
+  return true;
+}
+
+void TgaTexture::Release() {
+  if (texture != 0) glDeleteTextures(1, &texture);
+  texture = 0;
+  pixels.clear();
+  pixels.shrink_to_fit();
+}
+
+bool LoadTgaTextures() {
+  bool all = true;
+  char path[40];
+  for (int i = 0; i < 7; ++i) {
+    std::snprintf(path, sizeof path, ".\\base\\textures\\tex%02d.tga", i);
+    all = TgaTextures[i].Load(path) && all;
+  }
+  return all;
+}
+
+bool LoadStoryImages(int arena) {
+  const int pictures = arena == 1 ? 5 : 3;
+  bool all = true;
+  char path[40];
+  for (int k = 1; k <= pictures; ++k) {
+    std::snprintf(path, sizeof path, ".\\base\\scene\\l%ds%d.tga", arena, k);
+    all = StoryImages[k - 1].Load(path) && all;
+  }
+  return all;
+}
+
+void ReleaseTgaTextures() {
+  for (TgaTexture& texture : TgaTextures) texture.Release();
+  FontImage.Release();
+}
