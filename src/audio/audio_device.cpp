@@ -1,7 +1,6 @@
 // The audio device: opened once at start-up, closed at exit.
 #include <AL/al.h>
 #include <AL/alc.h>
-#include <AL/alut.h>
 
 #include "audio/audio.h"
 
@@ -11,7 +10,6 @@ void DeleteStartupSounds();
 namespace {
 ALCdevice* Device = nullptr;
 ALCcontext* Context = nullptr;
-bool AlutStarted = false;
 std::string OpenError;
 }  // namespace
 
@@ -38,7 +36,6 @@ bool OpenAudio() {
     return false;
   }
   alGetError();
-  AlutStarted = alutInitWithoutContext(nullptr, nullptr) == AL_TRUE;
 
   LoadStartupSounds();
   MenuMusic.Open(".\\base\\music\\menu.ogg");
@@ -53,8 +50,6 @@ void CloseAudio() {
   FightMonolog.Delete();
   MenuMusic.Release();
   FightMusic.Release();
-  if (AlutStarted) alutExit();
-  AlutStarted = false;
   alcMakeContextCurrent(nullptr);
   alcDestroyContext(Context);
   alcCloseDevice(Device);

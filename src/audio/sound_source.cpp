@@ -12,11 +12,18 @@
 
 namespace {
 bool HaveContext() { return alcGetCurrentContext() != nullptr; }
+
+// The WAV loader needs the toolkit started; it holds nothing without a context of its own, so it
+// stays started until exit.
+bool StartWavLoader() {
+  static const bool started = alutInitWithoutContext(nullptr, nullptr) == AL_TRUE;
+  return started;
+}
 }  // namespace
 
 bool SoundSource::Load(const char* gamePath, bool loop) {
   Delete();
-  if (!HaveContext()) return false;
+  if (!HaveContext() || !StartWavLoader()) return false;
 
   const std::string path = NativePath(gamePath);
   ALenum fileFormat = AL_FORMAT_MONO16;
