@@ -4,7 +4,6 @@
 
 CameraState Camera;
 float ListenerPosition[4] = {};
-float ViewDirection[4] = {};
 
 namespace {
 

@@ -17,10 +17,10 @@ struct CameraState {
 
 extern CameraState Camera;
 
-// Where the audio listener stands (written by the fighter controllers, overwritten by the camera) and
-// the listener's facing (fighter two's controller runs last, so it holds (1, 0, 0)). Program start: 0.
+// Where the audio listener stands: written by the fighter controllers, overwritten by every camera
+// application, read by the particles as the viewer. Zero at program start. The listener's facing is
+// the renderer's ViewDirection.
 extern float ListenerPosition[4];
-extern float ViewDirection[4];
 
 // What one camera application hands to gluLookAt.
 struct CameraView {

@@ -1,0 +1,70 @@
+#include "app/fight_wiring.h"
+
+#include "app/fight_sound_wiring.h"
+#include "arena/arena.h"
+#include "fight/fight_hooks.h"
+#include "platform/platform.h"
+#include "render/render.h"
+#include "screens/screens.h"
+
+namespace {
+
+static_assert(kHitParticleCount == kHitParticlesPerSet, "one particle per launched velocity");
+static_assert(static_cast<int>(FightSound::MenuClick) == kFightSoundCount, "MenuClick follows the fight sounds");
+
+struct GameFightHooks final : FightHooks {
+  void PlaySound(FightSound sound) override { PlayFightSoundNumber(static_cast<int>(sound)); }
+  void StopSound(FightSound sound) override { StopFightSoundNumber(static_cast<int>(sound)); }
+  bool IsSoundPlaying(FightSound sound) override { return IsFightSoundNumberPlaying(static_cast<int>(sound)); }
+
+  void RewindMenuMusic() override { RewindMenuMusicTrack(); }
+  void OpenFightMusic(int track) override { OpenFightMusicTrack(track); }
+  void PlayFightMusic() override { PlayFightMusicTrack(); }
+  void RewindFightMusic() override { RewindFightMusicTrack(); }
+  void ReleaseFightMusic() override { ReleaseFightMusicTrack(); }
+  void RequestMenuMusic() override { RequestMenuMusicAfterFight(); }
+
+  bool LoadFighterModel(int character, const char* folder) override {
+    return FighterModels[character].Load(".\\base\\fighters\\", folder, 0);
+  }
+  void SetAnimation(int character, const char* animation) override { FighterModels[character].SetAnimation(animation); }
+
+  void LoadArenaMeshes(int arena) override { ::LoadArenaMeshes(arena); }
+  void BuildArenaLights() override { ::BuildArenaLights(); }
+  void DestroyArenaMeshes() override { ::DestroyArenaMeshes(); }
+
+  void SetCameraFightStart() override { StartFightCamera(); }
+  void ResetCameraSway() override { ::ResetCameraSway(); }
+  void SetListenerPosition(const FightVector& position) override {
+    ListenerPosition[0] = position.x;
+    ListenerPosition[1] = position.y;
+    ListenerPosition[2] = position.z;
+    ListenerPosition[3] = position.w;
+  }
+  void SetViewDirection(const FightVector& direction) override {
+    ViewDirection = Vector3{direction.x, direction.y, direction.z};
+  }
+
+  void DeactivateHitParticles() override { ::DeactivateHitParticles(); }
+  void LaunchHitParticles(int victim, const FightVector& hitPosition,
+                          const float (&velocities)[kHitParticleCount][3]) override {
+    const float position[3] = {hitPosition.x, hitPosition.y, hitPosition.z};
+    ::LaunchHitParticles(HitParticleSets[victim], position, velocities);
+  }
+
+  void CentrePointer() override { WarpPointer(320, 240); }
+
+  void StartFightMonolog(int arena) override { StartFightMonologOf(arena); }
+  void StopFightMonolog() override { StopFightMonologNow(); }
+  void LoadStoryImages(int arena) override { LoadStoryPictures(arena); }
+  void StartStoryMonolog(int arena) override { StartStoryMonologOf(arena); }
+
+  void ResetPreFightSlides() override { ::ResetPreFightSlides(); }
+  void ResetMenuTransition() override { ::ResetMenuTransition(); }
+};
+
+GameFightHooks gameHooks;
+
+}  // namespace
+
+void InstallFightHooks() { SetFightHooks(&gameHooks); }
