@@ -70,17 +70,14 @@ void RankArenaLights(ArenaLightTableState& table, int arena, float lampSwing) {
   }
 }
 
-SelectedLights SelectArenaLights(const ArenaLightTableState& table) {
-  SelectedLights selected{};
+void SelectArenaLights(const ArenaLightTableState& table, SceneLight selected[3]) {
   for (int i = 0; i < 3; ++i) {
-    SelectedLight& out = selected.light[i];
     const ArenaLight& light = table.lights[i];
-    std::copy(light.position, light.position + 3, out.position);
-    std::copy(light.direction, light.direction + 3, out.direction);
+    SceneLight& out = selected[i];
+    out.position = Vector3{light.position[0], light.position[1], light.position[2]};
+    out.direction = Vector3{light.direction[0], light.direction[1], light.direction[2]};
     out.focus = light.focus;
     const float level = i < table.count ? 1.0f : 0.0f;
-    out.colour[0] = out.colour[1] = out.colour[2] = level;
-    out.colour[3] = 1.0f;
+    out.color = Vector3{level, level, level};
   }
-  return selected;
 }

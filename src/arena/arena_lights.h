@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/shader_lighting.h"
+
 // The arena light table: built from the light mesh at fight start, ranked and swung every frame.
 // GL-free; UpdateArenaLights (arena.h) hands the selection to the lighting shader.
 
@@ -38,17 +40,6 @@ float LampAngle(float lampSwing);
 // that leaves the three lights nearest to (0, 2.3, 10) in entries 0 to 2.
 void RankArenaLights(ArenaLightTableState& table, int arena, float lampSwing);
 
-// The three lights handed to the shader. Missing ones (fewer than three in the table) are black,
-// so they light nothing whatever the shader does with their position.
-struct SelectedLight {
-  float position[3];
-  float direction[3];
-  float colour[4];
-  int focus;
-};
-
-struct SelectedLights {
-  SelectedLight light[3];
-};
-
-SelectedLights SelectArenaLights(const ArenaLightTableState& table);
+// Copies entries 0 to 2 into the lights the shader reads. Missing ones (fewer than three in the
+// table) are black, so they light nothing whatever the shader does with their position.
+void SelectArenaLights(const ArenaLightTableState& table, SceneLight selected[3]);

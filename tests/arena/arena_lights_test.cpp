@@ -31,15 +31,19 @@ TEST(ArenaLights, FourLightsRankedByDistanceToTheCamera) {
   ArenaLightTableState table;
   BuildArenaLights(table, triangles, 4);
   RankArenaLights(table, 5, 0.0f);
-  const SelectedLights selected = SelectArenaLights(table);
-  EXPECT_NEAR(selected.light[0].position[2], 8.0f, 1e-3);
-  EXPECT_NEAR(selected.light[1].position[0], -2.0f, 1e-3);
-  EXPECT_NEAR(selected.light[2].position[0], 4.0f, 1e-3);
+  SceneLight selected[3];
+  SelectArenaLights(table, selected);
+  EXPECT_NEAR(selected[0].position.z, 8.0f, 1e-3);
+  EXPECT_NEAR(selected[1].position.x, -2.0f, 1e-3);
+  EXPECT_NEAR(selected[2].position.x, 4.0f, 1e-3);
   EXPECT_NEAR(table.lights[3].position[2], -20.0f, 1e-3);
   const float y = 9.0f * 0.33333f;
   const float z = 24.0f * 0.33333f;
   EXPECT_FLOAT_EQ(table.lights[0].rankKey, (2.3f - y) * (2.3f - y) + (10.0f - z) * (10.0f - z));
-  for (const SelectedLight& light : selected.light) EXPECT_FLOAT_EQ(light.colour[0], 1.0f);
+  for (const SceneLight& light : selected) {
+    EXPECT_FLOAT_EQ(light.color.x, 1.0f);
+    EXPECT_EQ(light.focus, 5);
+  }
 }
 
 TEST(ArenaLights, EqualKeysTradePlacesThroughAThird) {
@@ -104,18 +108,20 @@ TEST(ArenaLights, MissingLightsAddNothing) {
   ArenaLightTableState table;
   BuildArenaLights(table, triangles, 1);
   RankArenaLights(table, 3, 0.0f);
-  const SelectedLights selected = SelectArenaLights(table);
-  EXPECT_FLOAT_EQ(selected.light[0].colour[0], 1.0f);
+  SceneLight selected[3];
+  SelectArenaLights(table, selected);
+  EXPECT_FLOAT_EQ(selected[0].color.x, 1.0f);
   for (int i = 1; i < 3; ++i) {
-    EXPECT_FLOAT_EQ(selected.light[i].colour[0], 0.0f);
-    EXPECT_FLOAT_EQ(selected.light[i].colour[1], 0.0f);
-    EXPECT_FLOAT_EQ(selected.light[i].colour[2], 0.0f);
+    EXPECT_FLOAT_EQ(selected[i].color.x, 0.0f);
+    EXPECT_FLOAT_EQ(selected[i].color.y, 0.0f);
+    EXPECT_FLOAT_EQ(selected[i].color.z, 0.0f);
   }
 
   // A rebuild from a mesh that failed to load leaves no light lit, whatever the table still holds.
   BuildArenaLights(table, nullptr, 0);
-  const SelectedLights none = SelectArenaLights(table);
-  for (const SelectedLight& light : none.light) EXPECT_FLOAT_EQ(light.colour[0], 0.0f);
+  SceneLight none[3];
+  SelectArenaLights(table, none);
+  for (const SceneLight& light : none) EXPECT_FLOAT_EQ(light.color.x, 0.0f);
 }
 
 }  // namespace
