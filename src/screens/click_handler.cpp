@@ -1,0 +1,222 @@
+#include <cstdlib>
+#include <ctime>
+
+#include "app/settings.h"
+#include "fight/fight.h"
+#include "screens/career_story_rules.h"
+#include "screens/character_pick.h"
+#include "screens/menu_buttons.h"
+#include "screens/screen_effects.h"
+#include "screens/screen_rules.h"
+#include "screens/screens.h"
+
+namespace {
+
+void ClickAndReset() {
+  PlayMenuClick();
+  ResetMenuTransition();
+}
+
+void GoTo(GameState state) {
+  ScreenFlow.gameState = state;
+  ClickAndReset();
+}
+
+// The screen a fight was started from, for leaving the versus screen or the pause menu.
+GameState HomeScreen() {
+  if (ScreenFlow.careerMode) return GameState::CareerMenu;
+  if (ScreenFlow.twoPlayerMode) return GameState::TwoPlayerSetup;
+  return GameState::MainMenu;
+}
+
+void NextResolution() {
+  GameSettings& s = Settings;
+  switch (s.width) {
+    case 640: s.width = 800, s.height = 600; break;
+    case 800: s.width = 1024, s.height = 768; break;
+    case 1024: s.width = 640, s.height = 480; break;
+    default: break;  // a size from a hand-edited file stays until a listed one is chosen
+  }
+}
+
+// Flips between the two listed values; any other value is left as it is.
+void Toggle(int& value, int a, int b) {
+  if (value == a) {
+    value = b;
+  } else if (value == b) {
+    value = a;
+  }
+}
+
+void PlayHoverForOption() {
+  if (Settings.soundOn) RunEffect(ScreenEffects.menuHover);
+}
+
+void ToggleMusic() {
+  if (Settings.musicOn) {
+    Settings.musicOn = false;
+    RunEffect(ScreenEffects.menuMusicRewind);
+  } else {
+    Settings.musicOn = true;
+    RunEffect(ScreenEffects.menuMusicPlay);
+    RunEffect(ScreenEffects.restartMusicFade);
+  }
+}
+
+void ChooseDifficulty(int level) {
+  MatchState.difficulty = level;
+  PlayMenuClick();  // the marks move at once; the screen does not slide in again
+}
+
+void LoadGame() {
+  // A career with no won match cannot be resumed: then nothing sounds and the screen stays.
+  // Resuming loads the story of the saved opponent's arena and starts its monologue.
+  if (!ScreenEffects.loadCareer || !ScreenEffects.loadCareer()) return;
+  GoTo(GameState::CareerStory);
+}
+
+void StartFightFromVersus() {
+  ScreenFlow.gameState = GameState::Fight;
+  ResetPreFightSlides();
+  RunEffect(ScreenEffects.startFight, MatchState.arena);
+  ClickAndReset();
+}
+
+void ContinueFight() {
+  ScreenFlow.gameState = GameState::Fight;
+  if (Settings.musicOn) RunEffect(ScreenEffects.fightMusicPlay);
+  RunEffect(ScreenEffects.restartMusicFade);
+  ResetMenuTransition();
+}
+
+void RestartFight() {
+  ScreenFlow.gameState = GameState::PreFight;
+  RunEffect(ScreenEffects.endFight);
+  MatchState.RoundClock = 0;
+  if (ScreenFlow.twoPlayerMode) {
+    MatchState.gameMode = GameMode::TwoPlayers;
+  } else if (ScreenFlow.careerMode) {
+    MatchState.gameMode = GameMode::Career;
+  } else {
+    MatchState.gameMode = GameMode::QuickFight;
+  }
+  ClickAndReset();
+}
+
+void ExitFight() {
+  // The state changes before EndFight, which then asks for the menu music.
+  ScreenFlow.gameState = HomeScreen();
+  if (ScreenFlow.careerMode) RunEffect(ScreenEffects.leaveCareerFight);
+  RunEffect(ScreenEffects.endFight);
+  ClickAndReset();
+}
+
+void Act(int row) {
+  int* character = MatchState.character;
+  switch (row) {
+    case 1:
+      ScreenFlow.careerMode = true;
+      MatchState.gameMode = GameMode::Career;
+      return GoTo(GameState::CareerMenu);
+    case 2:
+      DrawQuickFight(static_cast<unsigned>(std::time(nullptr)));
+      return GoTo(GameState::PreFight);
+    case 3:
+      ScreenFlow.twoPlayerMode = true;
+      MatchState.gameMode = GameMode::TwoPlayers;
+      character[0] = 0;
+      character[1] = 1;
+      MatchState.arena = 1;
+      return GoTo(GameState::TwoPlayerSetup);
+    case 4: return GoTo(GameState::Options);
+    case 5: return GoTo(GameState::QuitConfirm);
+    case 6:
+      ScreenFlow.twoPlayerMode = false;
+      return GoTo(GameState::MainMenu);
+    case 7: return GoTo(GameState::PreFight);
+    case 8: character[0] = PickPrevious(character[0], character[1]); return ClickAndReset();
+    case 9: character[0] = PickNext(character[0], character[1]); return ClickAndReset();
+    case 10: character[1] = PickPrevious(character[1], character[0]); return ClickAndReset();
+    case 11: character[1] = PickNext(character[1], character[0]); return ClickAndReset();
+    case 12:
+      if (++MatchState.arena > kHighestSelectableArena) MatchState.arena = 1;
+      return ClickAndReset();
+    case 13:
+      if (--MatchState.arena < 1) MatchState.arena = kHighestSelectableArena;
+      return ClickAndReset();
+    case 14: return GoTo(GameState::MainMenu);
+    case 15:
+      ScreenFlow.QuitRequested = true;
+      return ClickAndReset();
+    case 16:
+      RunEffect(ScreenEffects.newCareer);  // difficulty NORMAL preselected
+      return GoTo(GameState::DifficultySelect);
+    case 17: return LoadGame();
+    case 18:
+      ScreenFlow.careerMode = false;
+      return GoTo(GameState::MainMenu);
+    case 19: return GoTo(GameState::CareerMenu);
+    case 20:
+      ResetMenuTransition();
+      ScreenFlow.careerMode = true;
+      return GoTo(GameState::PreFight);
+    case 21: return ChooseDifficulty(1);
+    case 22: return ChooseDifficulty(2);
+    case 23: return ChooseDifficulty(3);
+    case 24: return ChooseDifficulty(4);
+    case 25: return ChooseDifficulty(5);
+    case 26:
+      LeaveCareerStory(StoryExit::Skip);
+      return ClickAndReset();
+    case 27:
+      ResetPreFightSlides();
+      return GoTo(HomeScreen());
+    case 28: return StartFightFromVersus();
+    case 29: return ContinueFight();
+    case 30: return RestartFight();
+    case 31: return ExitFight();
+    case 32: return GoTo(GameState::MainMenu);
+    case 33:
+      ScreenFlow.settingsChanged = true;
+      return ClickAndReset();
+    case 34:
+      PlayHoverForOption();
+      ResetMenuTransition();
+      return NextResolution();
+    case 35:
+      PlayHoverForOption();
+      ResetMenuTransition();
+      return Toggle(Settings.colourBits, 16, 32);
+    case 36:
+      PlayHoverForOption();
+      ResetMenuTransition();
+      return Toggle(Settings.depthBits, 16, 24);
+    case 37:
+      ResetMenuTransition();
+      Settings.soundOn = !Settings.soundOn;
+      return;
+    case 38:
+      ResetMenuTransition();
+      return ToggleMusic();
+    default: return;
+  }
+}
+
+}  // namespace
+
+void DrawQuickFight(unsigned seed) {
+  std::srand(seed);
+  MatchState.arena = std::rand() % kHighestSelectableArena + 1;
+  MatchState.gameMode = GameMode::QuickFight;
+  int* character = MatchState.character;
+  character[0] = character[1] = 0;
+  while (character[0] == character[1]) {
+    character[0] = std::rand() % (kHighestRosterIndex + 1);
+    character[1] = std::rand() % (kHighestRosterIndex + 1);
+  }
+}
+
+void HandleClick() {
+  const MenuButtonRow* button = ButtonUnderPointer(ScreenFlow.gameState, ScreenFlow.PointerX, ScreenFlow.PointerY);
+  if (button) Act(button->row);
+}

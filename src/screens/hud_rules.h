@@ -1,0 +1,30 @@
+#pragma once
+
+// The HUD's few decisions, apart from its drawing.
+
+// "COMBO", "SUPER COMBO", "ULTRA COMBO" for combo levels 2 to 4; null otherwise.
+const char* ComboTitle(int comboLevel);
+
+// The points a combo earns, shown only under fighter one's title in the career; null otherwise.
+const char* ComboPointsText(int comboLevel, int fighterIndex, bool careerMode);
+
+// The title shows while the show clock (set to 2.0 by a combo) runs down to 0.5: 1.5 s.
+constexpr float kComboTitleEnd = 0.5f;
+void RunComboShowClock(bool& comboShown, float& comboShowTime, float step);
+
+// A bar of value v drawn as a fill cut to its length: the fill quad's right edge and its texture
+// width. Below 0 the fill extends to the left of the bar's start.
+struct BarFill {
+  float right;
+  float textureRight;
+};
+BarFill BarFillFor(float x, float value, float length);
+
+// The round banner and count-in picture of the intro at clock t: the TextureBank entry and its
+// alpha, or entry -1 when no picture shows.
+struct IntroPicture {
+  int texture;
+  float alpha;
+};
+IntroPicture IntroPictureAt(float roundClock, int roundNumber);
+

@@ -1,0 +1,63 @@
+#include "screens/menu_buttons.h"
+
+namespace {
+constexpr GameState kMain = GameState::MainMenu;
+constexpr GameState kTwo = GameState::TwoPlayerSetup;
+constexpr GameState kQuit = GameState::QuitConfirm;
+constexpr GameState kCareer = GameState::CareerMenu;
+constexpr GameState kLevel = GameState::DifficultySelect;
+constexpr GameState kStory = GameState::CareerStory;
+constexpr GameState kVersus = GameState::PreFight;
+constexpr GameState kPause = GameState::Pause;
+constexpr GameState kOptions = GameState::Options;
+}  // namespace
+
+// In the order HandleClick tests them. Some rectangles differ a little from the drawn buttons; they
+// are kept as they are because that is where players have always clicked.
+const MenuButtonRow MenuButtons[kMenuButtonRows] = {
+    {1, kMain, {29, 141, 417, 465}, 0},     // " CAREER"
+    {2, kMain, {155, 267, 417, 465}, 1},    // "  FIGHT"
+    {3, kMain, {281, 393, 417, 465}, 2},    // "2 PLAYERS"
+    {4, kMain, {407, 519, 417, 465}, 3},    // "  OPTIONS"
+    {5, kMain, {533, 645, 417, 465}, 4},    // "   EXIT"
+    {6, kTwo, {0, 115, 542, 590}, 0},       // "  BACK"
+    {7, kTwo, {679, 800, 542, 590}, 1},     // "  FIGHT"
+    {8, kTwo, {0, 80, 392, 440}, 2},        // fighter one: previous character
+    {9, kTwo, {152, 232, 392, 440}, 3},     // fighter one: next character
+    {10, kTwo, {567, 647, 392, 440}, 4},    // fighter two: previous character
+    {11, kTwo, {720, 800, 392, 440}, 5},    // fighter two: next character
+    {12, kTwo, {340, 460, 372, 420}, 6},    // upper arena arrow: next arena
+    {13, kTwo, {340, 460, 422, 470}, 7},    // lower arena arrow: previous arena
+    {14, kQuit, {342, 457, 352, 400}, 3},   // "No"
+    {15, kQuit, {342, 457, 402, 450}, 4},   // "Yes"
+    {16, kCareer, {342, 457, 252, 300}, 0}, // "  NEW GAME"
+    {17, kCareer, {342, 457, 302, 350}, 1}, // " LOAD GAME"
+    {18, kCareer, {342, 457, 352, 400}, 2}, // "  BACK"
+    {19, kLevel, {0, 115, 542, 590}, 0},    // "  BACK"
+    {20, kLevel, {679, 800, 542, 590}, 1},  // "  NEXT"
+    {21, kLevel, {342, 457, 152, 200}, 2},  // "  EASY"
+    {22, kLevel, {342, 457, 202, 250}, 3},  // "  NORMAL"
+    {23, kLevel, {342, 457, 252, 300}, 4},  // "   HARD"
+    {24, kLevel, {342, 457, 302, 350}, 5},  // "  RISKILY"
+    {25, kLevel, {342, 457, 352, 400}, 6},  // "NIGHTMARE"
+    {26, kStory, {679, 800, 542, 590}, 0},  // skip
+    {27, kVersus, {0, 115, 542, 590}, 0},   // "  BACK"
+    {28, kVersus, {679, 800, 542, 590}, 1}, // " NEXT"
+    {29, kPause, {342, 457, 252, 300}, 0},  // "CONTINUE"
+    {30, kPause, {342, 457, 302, 350}, 1},  // " RESTART"
+    {31, kPause, {342, 457, 352, 400}, 3},  // "  EXIT"
+    {32, kOptions, {0, 115, 542, 590}, 0},  // "  BACK"
+    {33, kOptions, {202, 317, 542, 590}, 1},// "  APPLY"
+    {34, kOptions, {275, 375, 110, 135}, -1},  // resolution value
+    {35, kOptions, {275, 375, 145, 170}, -1},  // colour depth value
+    {36, kOptions, {275, 375, 180, 205}, -1},  // depth buffer value
+    {37, kOptions, {546, 646, 110, 135}, -1},  // sound value
+    {38, kOptions, {546, 646, 145, 170}, -1},  // music value
+};
+
+const MenuButtonRow* ButtonUnderPointer(GameState state, int x, int y) {
+  for (const MenuButtonRow& b : MenuButtons) {
+    if (b.state == state && PointerInside(b.rect, x, y)) return &b;
+  }
+  return nullptr;
+}

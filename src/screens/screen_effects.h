@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+
+// What the menu rules set off outside the screens: sounds, music, the fight and the career's
+// bookkeeping, the story pictures. The rules call these and nothing of audio, GL or the physics
+// world, so a test walks every menu without a device; SetInitialScreen connects the game's own.
+// The rules check the sound and music switches themselves before calling a sound or a track.
+struct ScreenEffectHooks {
+  std::function<void()> menuClick;
+  std::function<void()> menuHover;
+  std::function<void()> slideInSound;
+  std::function<void(int arena)> startFight;  // fighter one at its start, then StartFight
+  std::function<void()> endFight;
+  std::function<void()> newCareer;
+  std::function<bool()> loadCareer;  // true when a career was resumed (now in CareerStory)
+  std::function<void()> leaveCareerFight;
+  std::function<void()> fightMusicPlay;
+  std::function<void()> menuMusicPlay;
+  std::function<void()> menuMusicRewind;
+  std::function<void()> restartMusicFade;
+  std::function<void(int arena)> releaseStoryImages;
+  std::function<void()> stopStoryMonolog;
+};
+
+// Empty until connected: an empty hook does nothing.
+extern ScreenEffectHooks ScreenEffects;
+
+template <typename Hook, typename... Args>
+void RunEffect(const Hook& hook, Args... args) {
+  if (hook) hook(args...);
+}

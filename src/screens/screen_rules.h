@@ -1,0 +1,13 @@
+#pragma once
+
+// The state machine's shared steps, for the click handler, the story and the tests.
+
+// "click": the menu click, if sound is on.
+void PlayMenuClick();
+
+// The initial screen and default selections (SetInitialScreen without connecting the effects).
+void EnterInitialScreen();
+
+// The quick fight's draw, seeded with the given time: a random arena 1 to 7 and two different
+// random characters.
+void DrawQuickFight(unsigned seed);
