@@ -32,7 +32,8 @@ vec3 safeNormalize(vec3 v, vec3 fallback) {
   return l > 0.00001 ? v / l : fallback;
 }
 
-// One lamp: a cone around its direction that narrows as the focus grows, fading with distance.
+// One lamp: a cone around its direction that narrows as the focus grows, fading with distance,
+// plus a little light spilt around the lamp so that walls outside its cone do not go black.
 // Returns the diffuse light; adds the highlight to `specular`.
 vec3 lamp(vec4 position, vec3 direction, vec4 colour, int focus, vec3 p, vec3 n, vec3 toViewer,
           inout vec3 specular) {
@@ -41,7 +42,7 @@ vec3 lamp(vec4 position, vec3 direction, vec4 colour, int focus, vec3 p, vec3 n,
   vec3 l = toLight / max(dist, 0.0001);
   float along = max(dot(-l, safeNormalize(direction, vec3(0.0, -1.0, 0.0))), 0.0);
   float cone = focus > 0 ? pow(along, float(focus)) : 1.0;
-  float reach = cone / (1.0 + 0.02 * dist * dist);
+  float reach = (0.1 + 0.9 * cone) / (1.0 + 0.02 * dist * dist);
   // A slightly wrapped diffuse term keeps the unlit side of a face from going flat black.
   float diffuse = max((dot(n, l) + 0.2) / 1.2, 0.0);
   vec3 halfway = safeNormalize(l + toViewer, n);

@@ -40,8 +40,8 @@ bool StartWindowSystem() {
 void StopWindowSystem() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
 
 bool DisplayModeAvailable(int width, int height, int colourBits) {
-  if (Platform.automation != nullptr) {
-    return Platform.automation->DisplayModeAvailable(width, height, colourBits);
+  if (Platform.automation != nullptr && Platform.automation->RefusesDisplayMode(width, height, colourBits)) {
+    return false;
   }
   SDL_DisplayMode closest;
   return ClosestDisplayMode(width, height, colourBits, closest);
@@ -92,6 +92,10 @@ void RestoreDesktopMode() {
   if (Platform.window == nullptr) return;
   if (SDL_GetWindowFlags(Platform.window) & SDL_WINDOW_FULLSCREEN) SDL_SetWindowFullscreen(Platform.window, 0);
 }
+
+bool GameWindowExists() { return Platform.window != nullptr; }
+
+bool GlContextExists() { return Platform.context != nullptr; }
 
 bool ReleaseGlContext() { return SDL_GL_MakeCurrent(Platform.window, nullptr) == 0; }
 

@@ -89,6 +89,8 @@ void WindowClientSize(int& width, int& height);
 void ApplyDisplayMode(int width, int height, int colourBits, bool fullscreen);
 // Gives the display back to the desktop (a full-screen window leaves full screen).
 void RestoreDesktopMode();
+bool GameWindowExists();
+bool GlContextExists();
 // Each false is a failure the caller reports; the run goes on.
 bool ReleaseGlContext();
 bool DeleteGlContext();
@@ -112,7 +114,8 @@ class Automation {
   // A message box; the caption and text have already gone to standard error.
   virtual void MessageShown(const char* caption, const char* text) = 0;
   virtual bool AnswerYesNo(const char* caption, const char* text) = 0;
-  virtual bool DisplayModeAvailable(int width, int height, int colourBits) = 0;
+  // A display mode the script declares unsupported, on top of what the real display refuses.
+  virtual bool RefusesDisplayMode(int width, int height, int colourBits) = 0;
   // The frame is complete in the back buffer and about to be shown.
   virtual void BeforeSwap() = 0;
 };

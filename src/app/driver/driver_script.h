@@ -1,0 +1,68 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "screens/screen_flow.h"
+
+// The scripted driver's script: one command a line, read before the game starts (docs/driver.md).
+
+// Something about the running game that a script can wait for or insist on.
+struct ScriptCondition {
+  enum class Kind { State, Loading, Loaded, KeyDown, KeyUp, Active, Inactive, Fullscreen, Windowed, Message, Pointer };
+  Kind kind = Kind::State;
+  GameState state = GameState::MainMenu;
+  int virtualKey = 0;
+  std::string text;  // Message: part of a message box's caption or text
+  int x = 0;         // Pointer: menu units
+  int y = 0;
+};
+
+enum class ScriptOp {
+  Step,            // number[0]: milliseconds per frame
+  Timer,           // number[0], number[1]: the next frame's two timer readings, ms since TimerStart
+  RefuseDisplay,   // the display refuses every full-screen mode
+  Answer,          // yes: the answer to every later Yes/No question
+  Frames,          // count frames
+  Wait,            // number[0] seconds of frames
+  Until,           // condition, within count frames
+  Expect,          // condition
+  KeyDown,         // virtualKey
+  KeyUp,
+  KeyPress,        // down, one frame, up
+  Move,            // x, y in menu units
+  Click,           // move, one frame, left button down and up
+  RightClick,
+  Activate,
+  Deactivate,
+  Minimise,
+  Close,
+  Screenshot,      // text: the PNG file
+};
+
+struct ScriptCommand {
+  int line = 0;
+  ScriptOp op = ScriptOp::Frames;
+  double number[2] = {0.0, 0.0};
+  int count = 0;
+  int virtualKey = 0;
+  int x = 0;
+  int y = 0;
+  bool yes = false;
+  std::string text;
+  ScriptCondition condition;
+};
+
+struct ParsedScript {
+  std::vector<ScriptCommand> commands;
+  std::string error;  // "LINE: what is wrong" for the first bad line; empty when the script is good
+};
+
+ParsedScript ParseDriverScript(const std::string& source);
+
+// Key names as scripts write them ("Z", "7", "F10", "Escape", "Space", "Left", ...), case-insensitive.
+std::optional<int> VirtualKeyNamed(const std::string& name);
+// GameState names ("MainMenu", "Fight", ...), case-insensitive.
+std::optional<GameState> GameStateNamed(const std::string& name);
+const char* GameStateName(GameState state);

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "app/driver/driver_script.h"
+#include "app/input_state.h"
+
+namespace {
+
+TEST(DriverScriptTest, ReadsEveryCommandWithItsArguments) {
+  const ParsedScript script = ParseDriverScript(
+      "# start-up\n"
+      "step 16.5\n"
+      "timer 60 60.5\n"
+      "refuse-display\n"
+      "answer Yes\n"
+      "\n"
+      "frames 3   # trailing comment\n"
+      "wait 7.5\n"
+      "until state MainMenu within 50\n"
+      "until loaded\n"
+      "expect key z down\n"
+      "expect message \"Program Will Now Close.\"\n"
+      "expect pointer 400 300\n"
+      "key press Escape\n"
+      "key down F10\n"
+      "key up Left\n"
+      "click 100 440\n"
+      "right-click 0 599\n"
+      "move 799 0\n"
+      "deactivate\n"
+      "minimise\n"
+      "activate\n"
+      "screenshot out/menu.png\n"
+      "close\n");
+  ASSERT_EQ(script.error, "");
+  const auto& c = script.commands;
+  ASSERT_EQ(c.size(), 22u);
+  EXPECT_EQ(c[0].op, ScriptOp::Step);
+  EXPECT_DOUBLE_EQ(c[0].number[0], 16.5);
+  EXPECT_EQ(c[0].line, 2);
+  EXPECT_EQ(c[1].op, ScriptOp::Timer);
+  EXPECT_DOUBLE_EQ(c[1].number[1], 60.5);
+  EXPECT_EQ(c[2].op, ScriptOp::RefuseDisplay);
+  EXPECT_TRUE(c[3].yes);
+  EXPECT_EQ(c[4].op, ScriptOp::Frames);
+  EXPECT_EQ(c[4].count, 3);
+  EXPECT_EQ(c[4].line, 7);
+  EXPECT_DOUBLE_EQ(c[5].number[0], 7.5);
+  EXPECT_EQ(c[6].op, ScriptOp::Until);
+  EXPECT_EQ(c[6].condition.kind, ScriptCondition::Kind::State);
+  EXPECT_EQ(c[6].condition.state, GameState::MainMenu);
+  EXPECT_EQ(c[6].count, 50);
+  EXPECT_EQ(c[7].condition.kind, ScriptCondition::Kind::Loaded);
+  EXPECT_GT(c[7].count, 1000);
+  EXPECT_EQ(c[8].condition.kind, ScriptCondition::Kind::KeyDown);
+  EXPECT_EQ(c[8].condition.virtualKey, 'Z');
+  EXPECT_EQ(c[9].condition.text, "Program Will Now Close.");
+  EXPECT_EQ(c[10].condition.x, 400);
+  EXPECT_EQ(c[10].condition.y, 300);
+  EXPECT_EQ(c[11].op, ScriptOp::KeyPress);
+  EXPECT_EQ(c[11].virtualKey, VirtualKey::Escape);
+  EXPECT_EQ(c[12].virtualKey, VirtualKey::F10);
+  EXPECT_EQ(c[13].op, ScriptOp::KeyUp);
+  EXPECT_EQ(c[13].virtualKey, VirtualKey::Left);
+  EXPECT_EQ(c[14].op, ScriptOp::Click);
+  EXPECT_EQ(c[14].x, 100);
+  EXPECT_EQ(c[14].y, 440);
+  EXPECT_EQ(c[15].op, ScriptOp::RightClick);
+  EXPECT_EQ(c[16].op, ScriptOp::Move);
+  EXPECT_EQ(c[17].op, ScriptOp::Deactivate);
+  EXPECT_EQ(c[18].op, ScriptOp::Minimise);
+  EXPECT_EQ(c[19].op, ScriptOp::Activate);
+  EXPECT_EQ(c[20].text, "out/menu.png");
+  EXPECT_EQ(c[21].op, ScriptOp::Close);
+}
+
+TEST(DriverScriptTest, ReportsTheFirstBadLineAndKeepsNothing) {
+  const struct {
+    const char* source;
+    const char* error;
+  } cases[] = {
+      {"frames 2\njump 3\n", "2: unknown command 'jump'"},
+      {"frames -1\n", "1: usage: frames N"},
+      {"step 0\n", "1: '0' is not a usable number"},
+      {"timer 5\n", "1: 'timer' takes 2 number(s)"},
+      {"key down Hyper\n", "1: unknown key 'Hyper'"},
+      {"expect state Lobby\n", "1: unknown state 'Lobby'"},
+      {"click 800 10\n", "1: the point lies outside the 800 x 600 menu"},
+      {"expect message \"unclosed\n", "1: unclosed quote"},
+      {"until\n", "1: a condition is missing"},
+      {"answer maybe\n", "1: usage: answer yes|no"},
+      {"close now\n", "1: usage: close"},
+  };
+  for (const auto& c : cases) {
+    const ParsedScript script = ParseDriverScript(c.source);
+    EXPECT_EQ(script.error, c.error) << c.source;
+    EXPECT_TRUE(script.commands.empty()) << c.source;
+  }
+}
+
+TEST(DriverScriptTest, KeyAndStateNames) {
+  EXPECT_EQ(VirtualKeyNamed("a"), 'A');
+  EXPECT_EQ(VirtualKeyNamed("7"), '7');
+  EXPECT_EQ(VirtualKeyNamed("f1"), VirtualKey::F1);
+  EXPECT_EQ(VirtualKeyNamed("F12"), VirtualKey::F12);
+  EXPECT_EQ(VirtualKeyNamed("F13"), std::nullopt);
+  EXPECT_EQ(VirtualKeyNamed("SPACE"), VirtualKey::Space);
+  EXPECT_EQ(VirtualKeyNamed("Enter"), VirtualKey::Return);
+  EXPECT_EQ(VirtualKeyNamed("alt"), VirtualKey::Menu);
+  EXPECT_EQ(VirtualKeyNamed("ab"), std::nullopt);
+  for (GameState state : {GameState::Fight, GameState::MainMenu, GameState::TwoPlayerSetup, GameState::Pause,
+                          GameState::Options, GameState::CareerMenu, GameState::DifficultySelect,
+                          GameState::PreFight, GameState::CareerStory, GameState::QuitConfirm}) {
+    EXPECT_EQ(GameStateNamed(GameStateName(state)), state);
+  }
+  EXPECT_EQ(GameStateNamed("prefight"), GameState::PreFight);
+}
+
+}  // namespace
