@@ -6,7 +6,7 @@
 #include <cmath>
 #include <stdexcept>
 
-const char* const kDisplayFontFile = "/usr/share/fonts/opentype/bebas-neue/BebasNeue-Regular.otf";
+const char* const kDisplayFontFile = "/usr/share/fonts/opentype/bebas-neue/BebasNeue-Bold.otf";
 const char* const kBoldFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
 struct FontFace::Impl {
