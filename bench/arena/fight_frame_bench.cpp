@@ -1,0 +1,198 @@
+// Frames per second of the fight frame under the real renderer, beside a plain reference scene of
+// 20,000 lit, textured immediate-mode triangles drawn in the same window. Run under Xvfb from the
+// build folder (base/ must be generated):
+//   xvfb-run -a -s "-screen 0 1024x768x24" bench/fight_frame_bench
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "app/fight_wiring.h"
+#include "app/frame_clock.h"
+#include "app/settings.h"
+#include "arena/arena.h"
+#include "fight/fight.h"
+#include "platform/platform.h"
+#include "render/render.h"
+#include "screens/screen_flow.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr float kStep = 1.67f;  // a 60 fps frame
+
+double Milliseconds(Clock::time_point from, Clock::time_point to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+void UseResolution(int width, int height) {
+  ApplyDisplayMode(width, height, 32, false);
+  int w = 0, h = 0;
+  DrawableSize(w, h);
+  glViewport(0, 0, w, h);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(60.0, static_cast<double>(w) / (h > 0 ? h : 1), 0.1, 400.0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
+// A live round: the intro is skipped so the computer walks in and fights.
+void StartLiveFight(int arena) {
+  ScreenFlow.gameState = GameState::Fight;
+  MatchState.gameMode = QuickFight;
+  MatchState.character[0] = 0;
+  MatchState.character[1] = 3;
+  PrepareFightStart();
+  StartFight(arena);
+  MatchState.introActive = false;
+  MatchState.fightLive = true;
+  MatchState.RoundClock = 11.0f;
+}
+
+// One fight frame, timed in three parts: the simulation, the scene submission (DrawArenaFrame
+// without its simulation step) and the rest (waiting for the rasteriser and the buffer swap).
+struct FrameSplit {
+  double simulation = 0, submission = 0, rest = 0;
+};
+
+FrameSplit RunFightFrame() {
+  FrameSplit split;
+  FrameClock.step = kStep;
+  AnimClock += 10.0f * kStep;
+  ClearDrawnMarks();
+  const auto t0 = Clock::now();
+  FightUpdate();
+  const auto t1 = Clock::now();
+  FrameClock.fightTick = false;  // already simulated above
+  DrawArenaFrame();
+  const auto t2 = Clock::now();
+  HoldUndrawnModels();
+  SwapWindowBuffers();
+  glFinish();
+  const auto t3 = Clock::now();
+  split.simulation = Milliseconds(t0, t1);
+  split.submission = Milliseconds(t1, t2);
+  split.rest = Milliseconds(t2, t3);
+  return split;
+}
+
+void BM_FightFrame(benchmark::State& state) {
+  const int arena = static_cast<int>(state.range(0));
+  UseResolution(static_cast<int>(state.range(1)), static_cast<int>(state.range(2)));
+  StartLiveFight(arena);
+  FrameSplit total;
+  int frames = 0;
+  for (auto _ : state) {
+    const FrameSplit split = RunFightFrame();
+    total.simulation += split.simulation;
+    total.submission += split.submission;
+    total.rest += split.rest;
+    ++frames;
+    if (ScreenFlow.gameState != GameState::Fight || MatchState.knockoutActive) {
+      state.PauseTiming();
+      EndFight();
+      StartLiveFight(arena);
+      state.ResumeTiming();
+    }
+  }
+  EndFight();
+  state.counters["fps"] = benchmark::Counter(frames, benchmark::Counter::kIsRate);
+  state.counters["sim_ms"] = total.simulation / frames;
+  state.counters["submit_ms"] = total.submission / frames;
+  state.counters["rest_ms"] = total.rest / frames;
+}
+
+// The reference: a 100 × 100 grid of a rippled, lit, textured sheet, 20,000 triangles a frame.
+void DrawReferenceScene(float phase) {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  gluLookAt(0.0, 6.0, 9.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+  glEnable(GL_LIGHTING);
+  glEnable(GL_LIGHT1);
+  glEnable(GL_TEXTURE_2D);
+  BindTexture(10);
+  constexpr int kCells = 100;
+  constexpr float kSize = 10.0f;
+  auto height = [phase](float x, float z) { return 0.3f * std::sin(x * 1.7f + phase) * std::cos(z * 1.3f); };
+  glBegin(GL_TRIANGLES);
+  for (int i = 0; i < kCells; ++i) {
+    for (int j = 0; j < kCells; ++j) {
+      const float x0 = (i / float(kCells) - 0.5f) * kSize, x1 = ((i + 1) / float(kCells) - 0.5f) * kSize;
+      const float z0 = (j / float(kCells) - 0.5f) * kSize, z1 = ((j + 1) / float(kCells) - 0.5f) * kSize;
+      const float corners[6][2] = {{x0, z0}, {x0, z1}, {x1, z1}, {x0, z0}, {x1, z1}, {x1, z0}};
+      for (const auto& c : corners) {
+        glNormal3f(-0.5f * std::cos(c[0] * 1.7f + phase), 1.0f, 0.4f * std::sin(c[1] * 1.3f));
+        glTexCoord2f(c[0] / kSize, c[1] / kSize);
+        glVertex3f(c[0], height(c[0], c[1]), c[1]);
+      }
+    }
+  }
+  glEnd();
+}
+
+void BM_ReferenceScene(benchmark::State& state) {
+  UseResolution(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  float phase = 0.0f;
+  int frames = 0;
+  for (auto _ : state) {
+    DrawReferenceScene(phase);
+    SwapWindowBuffers();
+    glFinish();
+    phase += 0.05f;
+    ++frames;
+  }
+  state.counters["fps"] = benchmark::Counter(frames, benchmark::Counter::kIsRate);
+}
+
+constexpr int kResolutions[3][2] = {{640, 480}, {800, 600}, {1024, 768}};
+
+void FightFrameArguments(benchmark::internal::Benchmark* b) {
+  for (int arena : {1, 4}) {
+    for (const auto& r : kResolutions) b->Args({arena, r[0], r[1]});
+  }
+}
+
+void ReferenceArguments(benchmark::internal::Benchmark* b) {
+  for (const auto& r : kResolutions) b->Args({r[0], r[1]});
+}
+
+BENCHMARK(BM_ReferenceScene)->Apply(ReferenceArguments)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+BENCHMARK(BM_FightFrame)->Apply(FightFrameArguments)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+
+// What the game's loading phase makes before the first fight.
+bool OpenGame() {
+  if (!StartWindowSystem()) return false;
+  if (OpenGameWindow("fight frame bench", 1024, 768, 32, 24, false) != WindowFailure::Created) return false;
+  ShowGameWindow();
+  SetStartupGlState();
+  if (!LoadStartupImagesAndFonts() || !BuildLightingProgram()) return false;
+  Settings.soundOn = false;
+  Settings.musicOn = false;
+  InstallFightHooks();
+  LoadRoster();
+  LoadTextureBank();
+  LoadTgaTextures();
+  LampModel = new Ms3dModel;
+  LampModel->Load(".\\base\\maps\\1\\lamp\\lamp.ms3d");
+  LampModel->LoadTextures();
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!OpenGame()) {
+    std::fprintf(stderr, "fight frame bench: no window, GL context or content (run from the build folder under Xvfb)\n");
+    return 1;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,181 @@
+// Whole fights in every arena with the real content, renderer and hooks: each reaches its live
+// round, a landed hit shows its sparks, and a knock-out follows. Screenshots of the intro, the hit
+// and the knock-out go to test-artifacts/arena/ in the build folder.
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/fight_wiring.h"
+#include "app/frame_clock.h"
+#include "app/input_state.h"
+#include "app/settings.h"
+#include "arena/arena.h"
+#include "fight/fight.h"
+#include "platform/platform.h"
+#include "render/render.h"
+#include "screens/screen_flow.h"
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr float kStep = 4.0f;  // 25 frames a second: the longest step that still runs the fight
+constexpr int kForward = 'B';  // fighter one's step forward
+constexpr int kHeadKey = 'Z';  // fighter one's hand to head
+
+const std::filesystem::path kArtifacts = "test-artifacts/arena";
+
+struct Picture {
+  std::vector<unsigned char> rgb;
+  int Lit() const {
+    int lit = 0;
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) lit += rgb[i] + rgb[i + 1] + rgb[i + 2] > 45;
+    return lit;
+  }
+};
+
+Picture ReadBackBuffer() {
+  Picture picture;
+  picture.rgb.resize(kWidth * kHeight * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, picture.rgb.data());
+  return picture;
+}
+
+void SavePng(const Picture& picture, const std::string& name) {
+  std::filesystem::create_directories(kArtifacts);
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = kWidth;
+  image.height = kHeight;
+  image.format = PNG_FORMAT_RGB;
+  // GL rows run bottom-up; a negative stride tells libpng so.
+  const std::string path = (kArtifacts / name).string();
+  EXPECT_TRUE(png_image_write_to_file(&image, path.c_str(), 0, picture.rgb.data(), -kWidth * 3, nullptr)) << path;
+}
+
+class FightEndToEnd : public ::testing::TestWithParam<int> {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_TRUE(StartWindowSystem());
+    ASSERT_EQ(OpenGameWindow("fight end to end", kWidth, kHeight, 32, 24, false), WindowFailure::Created);
+    SetStartupGlState();
+    ASSERT_TRUE(LoadStartupImagesAndFonts());
+    ASSERT_TRUE(BuildLightingProgram());
+    Settings.soundOn = false;
+    Settings.musicOn = false;
+    InstallFightHooks();
+    LoadRoster();
+    ASSERT_TRUE(LoadTextureBank());
+    LoadTgaTextures();
+    LampModel = new Ms3dModel;
+    LampModel->Load(".\\base\\maps\\1\\lamp\\lamp.ms3d");
+    LampModel->LoadTextures();
+
+    glViewport(0, 0, kWidth, kHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, static_cast<double>(kWidth) / kHeight, 0.1, 400.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+  }
+  static void TearDownTestSuite() {
+    delete LampModel;
+    LampModel = nullptr;
+    SetFightHooks(nullptr);
+    ShutdownRenderer();
+    ReleaseGlContext();
+    DeleteGlContext();
+    DestroyGameWindowHandle();
+    StopWindowSystem();
+  }
+
+  // One frame as the frame loop runs it while the GameState is Fight.
+  static void Frame() {
+    FrameClock.step = kStep;
+    FrameClock.fightTick = true;
+    AnimClock += 10.0f * kStep;
+    ClearDrawnMarks();
+    DrawArenaFrame();
+    HoldUndrawnModels();
+    ClearReleasedKeyLatches();
+  }
+
+  // Runs frames until `done` or the limit; false when the limit came first.
+  template <typename Done>
+  static bool RunUntil(Done done, int limit) {
+    for (int frame = 0; frame < limit; ++frame) {
+      if (done()) return true;
+      Frame();
+    }
+    return done();
+  }
+};
+
+TEST_P(FightEndToEnd, IntroLiveRoundLandedHitAndKnockout) {
+  const int arena = GetParam();
+  const std::string prefix = "arena" + std::to_string(arena) + "-";
+  ScreenFlow.gameState = GameState::Fight;
+  MatchState.gameMode = TwoPlayers;  // fighter two stands still: only fighter one's blows land
+  MatchState.arena = arena;
+  MatchState.character[0] = arena % 8;
+  MatchState.character[1] = (arena + 3) % 8;
+  PrepareFightStart();
+  StartFight(arena);
+
+  // The round banner is up two seconds into the intro.
+  ASSERT_TRUE(RunUntil([] { return MatchState.RoundClock > 2.0f; }, 200));
+  const Picture intro = ReadBackBuffer();
+  SavePng(intro, prefix + "intro.png");
+  EXPECT_GT(intro.Lit(), kWidth * kHeight / 4) << "the arena is lit";
+  ASSERT_TRUE(RunUntil([] { return MatchState.fightLive; }, 200)) << "the round goes live";
+
+  // Fighter one walks in and swings at the head until a blow lands.
+  KeyState[kForward] = 1;
+  int frame = 0;
+  const bool landed = RunUntil(
+      [&frame] {
+        KeyState[kHeadKey] = (++frame % 6) < 3;
+        return FighterStatuses[1].life < 100.0f;
+      },
+      600);
+  KeyState[kHeadKey] = 0;
+  ASSERT_TRUE(landed) << "fighter one's blow lands";
+  KeyState[kForward] = 0;
+  Frame();
+  Frame();
+  const Picture hit = ReadBackBuffer();
+  SavePng(hit, prefix + "hit.png");
+  int sparks = 0;
+  for (const HitParticle& p : HitParticleSets[1].particles) sparks += p.active;
+  EXPECT_EQ(sparks, kHitParticlesPerSet) << "the burst is flying";
+
+  // The next landed blow knocks out: leave fighter two a sliver of life.
+  FighterStatuses[1].life = 1.0f;
+  frame = 0;
+  const bool knockedOut = RunUntil(
+      [&frame] {
+        KeyState[kHeadKey] = (++frame % 6) < 3;
+        return MatchState.knockoutActive;
+      },
+      600);
+  KeyState[kHeadKey] = 0;
+  ASSERT_TRUE(knockedOut);
+  RunUntil([] { return MatchState.RoundClock > 1.0f; }, 100);
+  const Picture knockout = ReadBackBuffer();
+  SavePng(knockout, prefix + "knockout.png");
+  EXPECT_EQ(Fighters[1].shownAction, Death);
+
+  EndFight();
+  ScreenFlow.gameState = GameState::MainMenu;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryArena, FightEndToEnd, ::testing::Range(1, 8),
+                         [](const ::testing::TestParamInfo<int>& info) { return "Arena" + std::to_string(info.param); });
+
+}  // namespace
