@@ -1,0 +1,87 @@
+#include <GL/gl.h>
+
+#include "fight/fight.h"
+#include "render/render.h"
+#include "screens/hud_rules.h"
+#include "screens/menu_widgets.h"
+#include "screens/overlay_projection.h"
+#include "screens/screen_flow.h"
+#include "screens/screens.h"
+
+namespace {
+
+// A full-screen black veil of the given opacity, multiplied into the picture.
+void DrawBlackVeil(float opacity) {
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_DST_COLOR, GL_ONE_MINUS_SRC_ALPHA);
+  glColor4f(1, 1, 1, opacity);
+  DrawFullScreenQuad(10);
+}
+
+void DrawRoundBanner() {
+  const float t = MatchState.RoundClock;
+  if (!(t > -1 && t < 5)) return;
+  // Rounds after the first come up from black while their banner stands.
+  if (MatchState.roundNumber != 1) DrawBlackVeil(1 - t);
+
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  const IntroPicture picture = IntroPictureAt(t, MatchState.roundNumber);
+  if (picture.texture >= 0) {
+    glColor4f(1, 1, 1, picture.alpha);
+    BindTexture(picture.texture);
+    DrawTexturedQuad(272, 340, 272 + 256, 340 + 128);
+  }
+  glDisable(GL_BLEND);
+  glColor4f(1, 1, 1, 1);
+}
+
+int WinnerBanner() {
+  const FighterStatus* s = FighterStatuses;
+  if (ScreenFlow.careerMode || MatchState.gameMode == QuickFight) {
+    if (s[0].wonRound) return 62;
+    if (s[1].wonRound) return 61;
+    return -1;
+  }
+  // Two players are told apart by character.
+  return 38 + MatchState.winnerCharacter;
+}
+
+bool CareerJustCompleted() {
+  return MatchState.arena == 7 && ScreenFlow.careerMode && FighterStatuses[0].wonRound &&
+         FighterStatuses[1].roundsLost == 2;
+}
+
+}  // namespace
+
+void DrawRoundIntro() {
+  BeginFightOverlay();
+  DrawRoundBanner();
+  RunIntroClock();
+  EndFightOverlay();
+}
+
+void DrawKnockoutOverlay() {
+  BeginFightOverlay();
+  const float t = MatchState.RoundClock;
+  if (t > 2 && t < 5) {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glColor4f(1, 1, 1, t - 2);
+    const int banner = WinnerBanner();
+    if (banner >= 0) {
+      BindTexture(banner);
+      DrawTexturedQuad(200, 340, 650, 400);
+    }
+    if (CareerJustCompleted()) {
+      BindTexture(63);
+      DrawTexturedQuad(200, 280, 650, 340);
+    }
+  }
+  if (t > 7) DrawBlackVeil(t - 7);
+  glDisable(GL_BLEND);
+  glColor4f(1, 1, 1, 1);
+  EndFightOverlay();
+  // Runs after the drawing: it may end the match and leave the fight this frame.
+  RunKnockoutSequence();
+}

@@ -1,0 +1,91 @@
+#include "screens/menu_screens.h"
+
+#include <GL/gl.h>
+
+#include "fight/fight.h"
+#include "render/render.h"
+#include "screens/menu_widgets.h"
+#include "screens/screen_flow.h"
+#include "screens/slide_offsets.h"
+
+namespace {
+
+// A label slides with its button; its position is cut to whole units, as the font was laid out.
+float Slid(float base, float offset) { return static_cast<float>(static_cast<int>(base + offset)); }
+
+// A button with its small-font label, both moved by the same offset.
+void LabelledButton(float x, float y, float labelX, float labelY, const char* label, int slot) {
+  DrawButtonAt(x, y, ScreenFlow.hover[slot]);
+  PrintSmall(labelX, labelY, 1, "%s", label);
+}
+
+}  // namespace
+
+void DrawMainMenu() {
+  DrawMaskedBackground(1, 15);
+  const float* rise = SlideOffsets.rise;
+  struct Entry {
+    float x;
+    float labelX;
+    const char* label;
+  };
+  static const Entry kEntries[5] = {
+      {29, 38, " CAREER"}, {155, 154, "  FIGHT"}, {281, 284, "2 PLAYERS"}, {407, 409, "  OPTIONS"}, {533, 532, "   EXIT"}};
+  for (int i = 0; i < 5; ++i) {
+    const Entry& e = kEntries[i];
+    LabelledButton(e.x, 135 + rise[i], e.labelX, Slid(143, rise[i]), e.label, i);
+  }
+}
+
+void DrawQuitConfirm() {
+  DrawPlainBackground(true);
+  PrintLarge(50, 355, 1, "     Do you really want to quit?");
+  const float left = SlideOffsets.fromLeft[0];
+  const float right = SlideOffsets.fromRight[0];
+  LabelledButton(342 + left, 200, Slid(381, left), 208, "No", 3);
+  LabelledButton(342 + right, 150, Slid(387, right), 158, "Yes", 4);
+}
+
+void DrawCareerMenu() {
+  DrawPlainBackground(false);
+  PrintLarge(312, 520, 1, "  CAREER");
+  const float left = SlideOffsets.fromLeft[0];
+  const float right = SlideOffsets.fromRight[0];
+  const float rise = SlideOffsets.rise[0];
+  LabelledButton(342 + left, 300, Slid(346, left), 308, "  NEW GAME", 0);
+  LabelledButton(342 + right, 250, Slid(346, right), 258, " LOAD GAME", 1);
+  LabelledButton(342, 200 + rise, 349, Slid(208, rise), "  BACK", 2);
+}
+
+void DrawDifficultySelect() {
+  DrawPlainBackground(true);
+  const SlideOffsetSet& s = SlideOffsets;
+  LabelledButton(0, 10 + s.rise[0], 9, Slid(18, s.rise[0]), "  BACK", 0);
+  LabelledButton(679, 10 + s.rise[1], 690, Slid(18, s.rise[1]), "  NEXT", 1);
+  LabelledButton(342, 400 + s.fall[0], 346, Slid(408, s.fall[0]), "  EASY", 2);
+  LabelledButton(342 + s.fromLeft[0], 350, Slid(346, s.fromLeft[0]), 358, "  NORMAL", 3);
+  LabelledButton(342 + s.fromRight[0], 300, Slid(349, s.fromRight[0]), 308, "   HARD", 4);
+  LabelledButton(342 + s.fromLeft[1], 250, Slid(349, s.fromLeft[1]), 258, "  RISKILY", 5);
+  LabelledButton(342, 200 + s.rise[2], 349, Slid(208, s.rise[2]), "NIGHTMARE", 6);
+  PrintLarge(250, 520, 1, "DIFFICULTY SELECTION");
+
+  // The marks stand beside the chosen level at once; they do not slide.
+  const int level = MatchState.difficulty;
+  if (level >= 1 && level <= 5) {
+    const float y = static_cast<float>(403 - 50 * (level - 1));
+    BindTexture(64);
+    DrawTexturedQuad(490, y, 515, y + 25);
+    DrawTexturedQuad(285, y, 310, y + 25);
+  }
+}
+
+void DrawPauseMenu() {
+  DrawPlainBackground(false);
+  PrintLarge(305, 520, 1, "  PAUSE");
+  const float left = SlideOffsets.fromLeft[0];
+  const float right = SlideOffsets.fromRight[0];
+  const float rise = SlideOffsets.rise[0];
+  LabelledButton(342 + left, 300, Slid(346, left), 308, "CONTINUE", 0);
+  LabelledButton(342 + right, 250, Slid(346, right), 258, " RESTART", 1);
+  LabelledButton(342, 200 + rise, 349, Slid(208, rise), "  EXIT", 3);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+// The flat menu screens, each drawn by DrawMenus when its GameState is current.
+void DrawMainMenu();
+void DrawQuitConfirm();
+void DrawCareerMenu();
+void DrawDifficultySelect();
+void DrawPauseMenu();
+void DrawOptionsScreen();
+void DrawVersusScreen();
+void DrawTwoPlayerScreen();
+void DrawTwoPlayerPreviews();
+void DrawCareerStory();
