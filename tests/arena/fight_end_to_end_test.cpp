@@ -176,6 +176,6 @@ TEST_P(FightEndToEnd, IntroLiveRoundLandedHitAndKnockout) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryArena, FightEndToEnd, ::testing::Range(1, 8),
-                         [](const ::testing::TestParamInfo<int>& info) { return "Arena" + std::to_string(info.param); });
+                         [](const ::testing::TestParamInfo<int>& param) { return "Arena" + std::to_string(param.param); });
 
 }  // namespace
