@@ -27,6 +27,9 @@ struct TrackStyle {
   std::vector<std::string> arrangement;
 };
 
+// Vorbis quality of the encoded tracks: about 100 kbit/s, ample for synthesised music.
+constexpr float kMusicQuality = 0.3f;
+
 // Interleaved stereo at kMusicRate.
 std::vector<float> Compose(const TrackStyle& style);
 

@@ -45,6 +45,13 @@ void LoopMix::PingPongEcho(size_t delayFrames, float feedback, float wet) {
   }
 }
 
+void LoopMix::Rotate(size_t frames) {
+  if (Frames() == 0) return;
+  const size_t shift = frames % Frames();
+  std::rotate(left.begin(), left.end() - long(shift), left.end());
+  std::rotate(right.begin(), right.end() - long(shift), right.end());
+}
+
 std::vector<float> LoopMix::Master(float targetRms, float peakCeiling) const {
   std::vector<float> out(Frames() * 2);
   for (size_t i = 0; i < Frames(); ++i) {

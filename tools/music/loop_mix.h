@@ -16,6 +16,8 @@ class LoopMix {
   // A stereo echo (ping-pong) run round the circle twice, so the repeats that leave the end come
   // back in at the start.
   void PingPongEcho(size_t delayFrames, float feedback, float wet);
+  // Moves the start of the circle `frames` earlier.
+  void Rotate(size_t frames);
   // Interleaved stereo, brought to the given RMS and kept under the peak by a soft limiter.
   std::vector<float> Master(float targetRms, float peakCeiling) const;
 

@@ -11,7 +11,7 @@ void WriteMusic(const std::filesystem::path& baseDir) {
   const std::filesystem::path dir = baseDir / "music";
   std::filesystem::create_directories(dir);
   for (const TrackStyle& track : GameTracks()) {
-    WriteOggVorbis(dir / track.file, kMusicRate, 2, Compose(track), 0.3f);
+    WriteOggVorbis(dir / track.file, kMusicRate, 2, Compose(track), kMusicQuality);
   }
 }
 }  // namespace
