@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "app/fight_wiring.h"
+#include "arena/arena.h"
+#include "fight/fight_hooks.h"
+#include "render/render.h"
+
+namespace {
+
+class FightWiring : public ::testing::Test {
+ protected:
+  void SetUp() override { InstallFightHooks(); }
+  void TearDown() override { SetFightHooks(nullptr); }
+};
+
+TEST_F(FightWiring, LaunchReachesTheVictimsSetOnly) {
+  DeactivateHitParticles();
+  float velocities[kHitParticleCount][3];
+  for (int i = 0; i < kHitParticleCount; ++i) {
+    velocities[i][0] = static_cast<float>(i) - 110.0f;
+    velocities[i][1] = 0.5f;
+    velocities[i][2] = 3.0f;
+  }
+  Hooks().LaunchHitParticles(1, FightVector{2.7f, 2.2f, -0.2f, 0.0f}, velocities);
+  EXPECT_FLOAT_EQ(HitParticleSets[1].hitPosition[0], 2.7f);
+  EXPECT_FLOAT_EQ(HitParticleSets[1].hitPosition[2], -0.2f);
+  for (int i = 0; i < kHitParticlesPerSet; ++i) {
+    EXPECT_TRUE(HitParticleSets[1].particles[i].active);
+    EXPECT_FLOAT_EQ(HitParticleSets[1].particles[i].velocity[0], velocities[i][0]);
+    EXPECT_FALSE(HitParticleSets[0].particles[i].active);
+  }
+  Hooks().DeactivateHitParticles();
+  EXPECT_FALSE(HitParticleSets[1].particles[0].active);
+  EXPECT_LT(HitParticleSets[1].particles[0].lifeLeft, 0.0f);
+}
+
+TEST_F(FightWiring, ControllersSteerTheListenerAndTheViewDirection) {
+  Hooks().SetListenerPosition(FightVector{-3.0f, 1.5f, 0.25f, 0.0f});
+  Hooks().SetViewDirection(FightVector{1.0f, 0.0f, 0.0f, 0.0f});
+  EXPECT_FLOAT_EQ(ListenerPosition[0], -3.0f);
+  EXPECT_FLOAT_EQ(ListenerPosition[1], 1.5f);
+  EXPECT_FLOAT_EQ(ListenerPosition[2], 0.25f);
+  EXPECT_FLOAT_EQ(ViewDirection.x, 1.0f);
+  EXPECT_FLOAT_EQ(ViewDirection.z, 0.0f);
+}
+
+TEST_F(FightWiring, FightStartAndRoundResetReachTheCamera) {
+  Camera = CameraState{};
+  Hooks().SetCameraFightStart();
+  EXPECT_FLOAT_EQ(Camera.look[0], 1.0f);
+  EXPECT_FLOAT_EQ(Camera.look[1], -2.0f);
+  EXPECT_FLOAT_EQ(Camera.height, 5.0f);
+  Camera.swayClock = -5.0f;
+  Camera.swayAngle = 2.0f;
+  Hooks().ResetCameraSway();
+  EXPECT_FLOAT_EQ(Camera.swayClock, 0.0f);
+  EXPECT_FLOAT_EQ(Camera.swayAngle, 0.0f);
+  EXPECT_FLOAT_EQ(Camera.swayDirection[2], -1.0f);
+}
+
+}  // namespace
