@@ -91,6 +91,20 @@ TEST(PhysicsWorldTest, FixedBoxesStayAndStopSpheres) {
   EXPECT_NEAR(world.Position(ball).y, -0.15f, 0.03f);
 }
 
+TEST(PhysicsWorldTest, AngularVelocityIsSetAndFrictionTurnsItIntoRolling) {
+  PhysicsWorld world({0.0f, -9.0f, 0.0f});
+  world.SetMaterial(8, 0.99f, 0.001f);
+  world.AddFixedBox({0, -2.7f, 0}, {350, 2.1f, 350}, 0);
+  const PhysicsBody spun = world.AddSphereBody({-20, -0.15f, 0}, 1.5f, 1.0f, 8);
+  const PhysicsBody still = world.AddSphereBody({20, -0.15f, 0}, 1.5f, 1.0f, 8);
+  for (int i = 0; i < 20; ++i) world.Step(0.047f, 6);
+  world.SetAngularVelocity(spun, {0.0f, 0.0f, -4.0f});
+  world.SetAngularVelocity(still, {0.0f, 0.0f, 0.0f});
+  for (int i = 0; i < 20; ++i) world.Step(0.047f, 6);
+  EXPECT_GT(world.Position(spun).x, -19.5f);  // a clockwise spin rolls it toward +x
+  EXPECT_NEAR(world.Position(still).x, 20.0f, 1e-3f);
+}
+
 TEST(PhysicsWorldTest, UnknownBodiesAreIgnored) {
   PhysicsWorld world({0.0f, 0.0f, 0.0f});
   world.SetForce(kNoPhysicsBody, {1, 1, 1});
