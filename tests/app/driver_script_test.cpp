@@ -37,7 +37,7 @@ TEST(DriverScriptTest, ReadsEveryCommandWithItsArguments) {
   EXPECT_EQ(c[0].op, ScriptOp::Step);
   EXPECT_DOUBLE_EQ(c[0].number[0], 16.5);
   EXPECT_EQ(c[0].line, 2);
-  EXPECT_EQ(c[1].op, ScriptOp::Timer);
+  EXPECT_EQ(c[1].op, ScriptOp::TimerReadings);
   EXPECT_DOUBLE_EQ(c[1].number[1], 60.5);
   EXPECT_EQ(c[2].op, ScriptOp::RefuseDisplay);
   EXPECT_TRUE(c[3].yes);

@@ -95,7 +95,7 @@ class LineParser {
   std::string Parse() {
     const std::string verb = Lower(words_[0]);
     if (verb == "step") return Numbers(ScriptOp::Step, 1, true);
-    if (verb == "timer") return Numbers(ScriptOp::Timer, 2, false);
+    if (verb == "timer") return Numbers(ScriptOp::TimerReadings, 2, false);
     if (verb == "wait") return Numbers(ScriptOp::Wait, 1, false);
     if (verb == "refuse-display") return Bare(ScriptOp::RefuseDisplay);
     if (verb == "answer") return Answer();

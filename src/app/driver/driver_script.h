@@ -21,7 +21,7 @@ struct ScriptCondition {
 
 enum class ScriptOp {
   Step,            // number[0]: milliseconds per frame
-  Timer,           // number[0], number[1]: the next frame's two timer readings, ms since TimerStart
+  TimerReadings,           // number[0], number[1]: the next frame's two timer readings, ms since TimerStart
   RefuseDisplay,   // the display refuses every full-screen mode
   Answer,          // yes: the answer to every later Yes/No question
   Frames,          // count frames

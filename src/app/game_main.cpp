@@ -1,0 +1,64 @@
+// The program: start-up sequence, main loop and exit sequence.
+#include "app/app.h"
+#include "app/audio_steps.h"
+#include "app/fight_wiring.h"
+#include "app/game_window.h"
+#include "app/window_procedure.h"
+#include "fight/fight.h"
+#include "platform/platform.h"
+#include "render/render.h"
+#include "screens/screens.h"
+
+namespace {
+
+// Escape leaves a running fight for the pause screen, never during the intro or a knock-out.
+void EscapeToPause() {
+  if (KeyState[VirtualKey::Escape] == 0 || ScreenFlow.gameState != GameState::Fight) return;
+  if (MatchState.introActive || MatchState.knockoutActive) return;
+  SilenceFightForPause();
+  ScreenFlow.gameState = GameState::Pause;
+  ResetPreFightSlides();
+}
+
+// Messages first; a frame whenever none is waiting. Returns the quit code.
+int RunMainLoop() {
+  WindowMessage message;
+  for (;;) {
+    if (PeekWindowMessage(message)) {
+      if (message.kind == MessageKind::Quit) return message.exitCode;
+      WindowProcedure(message);
+      continue;
+    }
+    // An inactive window draws nothing but still swaps.
+    const bool done = (WindowActive && !RunFrame()) || ScreenFlow.QuitRequested;
+    if (!done) SwapWindowBuffers();
+    EscapeToPause();
+    ClearReleasedKeyLatches();
+    if (done) return 0;
+  }
+}
+
+void ExitSequence() {
+  delete LampModel;
+  LampModel = nullptr;
+  CloseAudioAtExit();
+  WriteSettings();
+  SaveCareerAtExit();
+  DestroyGameWindow();
+}
+
+}  // namespace
+
+int GameMain() {
+  ReadSettings();
+  InstallFightHooks();
+  if (!OpenAudioOrSayWhy()) return -1;
+  if (!CreateGameWindow("Brelloch", Settings.width, Settings.height, Settings.colourBits, true,
+                        Settings.depthBits)) {
+    CloseAudioAtExit();
+    return 0;
+  }
+  const int exitCode = RunMainLoop();
+  ExitSequence();
+  return exitCode;
+}

@@ -1,0 +1,18 @@
+#include "app/renderer_startup.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "app/timer.h"
+#include "render/render.h"
+#include "screens/screens.h"
+
+bool InitializeRenderer() {
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  TimerStart();
+  SetStartupGlState();
+  // Missing images are silent like every other missing texture: the loading screen stays dark.
+  LoadStartupImagesAndFonts();
+  SetInitialScreen();
+  return BuildLightingProgram();
+}

@@ -1,0 +1,208 @@
+// The game run by brelloch-driver from start to exit, each run in a folder of its own whose base/
+// mirrors the built content (the files the game writes stay in that folder).
+#include <gtest/gtest.h>
+#include <png.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct DriverRun {
+  int exitCode = -1000;
+  std::string errors;  // standard error
+};
+
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> rgb;
+
+  const unsigned char* At(int x, int y) const { return &rgb[(static_cast<std::size_t>(y) * width + x) * 3]; }
+  // Mean brightness of a rectangle, 0..255.
+  double Brightness(int x0, int y0, int x1, int y1) const {
+    double sum = 0;
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) sum += (At(x, y)[0] + At(x, y)[1] + At(x, y)[2]) / 3.0;
+    return sum / ((x1 - x0) * (y1 - y0));
+  }
+};
+
+bool ReadPng(const fs::path& path, Image& image) {
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&png, path.c_str())) return false;
+  png.format = PNG_FORMAT_RGB;
+  image.width = static_cast<int>(png.width);
+  image.height = static_cast<int>(png.height);
+  image.rgb.resize(PNG_IMAGE_SIZE(png));
+  return png_image_finish_read(&png, nullptr, image.rgb.data(), 0, nullptr) != 0;
+}
+
+// Directories are copied, files linked, except the ones the game writes.
+void MirrorContent(const fs::path& from, const fs::path& to) {
+  fs::create_directories(to);
+  if (!fs::exists(from)) return;
+  for (const auto& entry : fs::directory_iterator(from)) {
+    const fs::path target = to / entry.path().filename();
+    if (entry.is_directory()) {
+      MirrorContent(entry.path(), target);
+    } else if (entry.path().extension() != ".inf") {
+      fs::create_symlink(entry.path(), target);
+    }
+  }
+}
+
+class DriverEndToEndTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("brelloch-driver-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    MirrorContent(BRELLOCH_BASE_DIR, folder_ / "base");
+    // Screenshots are kept beside the test executables for whoever wants to look at them.
+    artifacts_ = fs::path(BRELLOCH_TEST_ARTIFACTS) / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::create_directories(artifacts_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  DriverRun Run(const std::string& script, const std::string& environment = "ALSOFT_DRIVERS=null") {
+    std::ofstream(folder_ / "test.script") << script;
+    const std::string command = "cd '" + folder_.string() + "' && env " + environment + " '" + BRELLOCH_DRIVER +
+                                "' test.script 2> errors.txt";
+    const int status = std::system(command.c_str());
+    DriverRun run;
+    if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+    std::ifstream errors(folder_ / "errors.txt");
+    run.errors.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
+    return run;
+  }
+
+  std::vector<unsigned char> WrittenSettings() {
+    std::ifstream in(folder_ / "base" / "menu.inf", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  Image Screenshot(const std::string& name) {
+    fs::copy_file(folder_ / name, artifacts_ / name, fs::copy_options::overwrite_existing);
+    Image image;
+    EXPECT_TRUE(ReadPng(folder_ / name, image)) << name;
+    return image;
+  }
+
+  fs::path folder_;
+  fs::path artifacts_;
+};
+
+TEST_F(DriverEndToEndTest, LoadsReachesTheMainMenuAndExitsWithZeroOnClose) {
+  const DriverRun run = Run(
+      "step 20\n"
+      "screenshot first.png\n"
+      "expect loading\n"
+      "expect state MainMenu\n"  // the renderer start-up set the first screen
+      "wait 7.5\n"
+      "screenshot second.png\n"
+      "expect loading\n"
+      "until loaded within 40\n"
+      "expect state MainMenu\n"
+      "frames 10\n"
+      "screenshot menu.png\n"
+      "close\n");
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_EQ(run.errors, "");
+
+  // No settings file was there: the defaults were used and written at exit.
+  const std::vector<unsigned char> expected = {1, 0, 0, 0, 32, 0, 0, 0, 24, 0, 0, 0,
+                                               1, 0, 0, 0, 1,  0, 0, 0, 0,  0, 0, 0};
+  EXPECT_EQ(WrittenSettings(), expected);
+
+  const Image first = Screenshot("first.png");
+  const Image second = Screenshot("second.png");
+  Screenshot("menu.png");
+  ASSERT_GT(first.width, 0);
+  ASSERT_EQ(first.width, second.width);
+  EXPECT_GT(first.Brightness(0, 0, first.width, first.height), 8.0) << "the first loading image is missing";
+  EXPECT_NE(first.rgb, second.rgb) << "the second loading image did not follow the first";
+}
+
+TEST_F(DriverEndToEndTest, WithoutAnAudioDeviceExitsWithMinusOneAndSaysWhy) {
+  const DriverRun run = Run("frames 5\nclose\n", "ALSOFT_DRIVERS=no-such-backend");
+  EXPECT_EQ(run.exitCode, 255);  // −1
+  EXPECT_NE(run.errors.find("OpenAL"), std::string::npos) << run.errors;
+  EXPECT_FALSE(fs::exists(folder_ / "base" / "menu.inf"));
+}
+
+TEST_F(DriverEndToEndTest, DecliningTheWindowedFallbackEndsTheProgram) {
+  const DriverRun run = Run("refuse-display\nanswer no\nframes 1\n");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.errors.find("Tamsk GL: The Requested Fullscreen Mode Is Not Supported By"), std::string::npos)
+      << run.errors;
+  EXPECT_NE(run.errors.find("ERROR: Program Will Now Close."), std::string::npos) << run.errors;
+  EXPECT_NE(run.errors.find("before line 3"), std::string::npos) << run.errors;
+  EXPECT_FALSE(fs::exists(folder_ / "base" / "menu.inf"));
+}
+
+TEST_F(DriverEndToEndTest, AcceptingTheWindowedFallbackRunsInAWindowOfTheSettingsSize) {
+  const DriverRun run = Run(
+      "refuse-display\n"
+      "answer yes\n"
+      "expect windowed\n"
+      "expect message \"Use Windowed Mode Instead?\"\n"
+      "screenshot window.png\n");
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  const Image window = Screenshot("window.png");
+  EXPECT_EQ(window.width, 800);
+  EXPECT_EQ(window.height, 600);
+}
+
+TEST_F(DriverEndToEndTest, KeysReachKeyStateOnlyAsOrdinaryKeysOfAnActiveWindow) {
+  const DriverRun run = Run(
+      "key down Z\n"
+      "frames 1\n"
+      "expect key Z down\n"
+      "key down Z\n"  // auto-repeat
+      "expect key Z down\n"
+      "key up Z\n"
+      "frames 1\n"
+      "expect key Z up\n"
+      "key press F10\n"
+      "key down Alt\n"
+      "key down X\n"
+      "frames 1\n"
+      "expect key Alt up\n"
+      "expect key X up\n"
+      "key up Alt\n"
+      "key down B\n"
+      "deactivate\n"
+      "frames 1\n"
+      "expect inactive\n"
+      "key up B\n"  // the desktop tells an inactive window nothing
+      "activate\n"
+      "frames 1\n"
+      "expect active\n"
+      "expect key B down\n"
+      "expect key F10 up\n"
+      "close\n");
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+}
+
+TEST_F(DriverEndToEndTest, AFailedExpectationEndsTheRunWithThree) {
+  const DriverRun run = Run("frames 2\nexpect state Fight\nframes 1000000\n");
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_NE(run.errors.find("test.script:2: expected state Fight, found MainMenu"), std::string::npos)
+      << run.errors;
+  // The game still ended the ordinary way.
+  EXPECT_EQ(WrittenSettings().size(), 24u);
+}
+
+}  // namespace
