@@ -112,8 +112,9 @@ bool ReadBhmInto(ByteReader& in, ModelPart& part) {
 
   if (!in.Seek(HeaderSize) || !in.Fits(frames, FrameRecordSize)) return false;
   in.Skip(static_cast<std::size_t>(frames) * FrameRecordSize);
+  // The tag count also sizes the link slots, so it must fit the file even when there are no frames.
   const long long tagRecords = static_cast<long long>(frames) * tagsPerFrame;
-  if (!in.Fits(tagRecords, TagRecordSize)) return false;
+  if (!in.Fits(tagRecords, TagRecordSize) || !in.Fits(tagsPerFrame, TagRecordSize)) return false;
 
   part.frameCount = frames;
   part.tagCount = tagsPerFrame;

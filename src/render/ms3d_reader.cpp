@@ -43,8 +43,9 @@ bool ParseInto(ByteReader& in, MeshData& data) {
     in.Skip(TriangleTailSize);
   }
 
+  constexpr int SmallestGroupSize = 1 + GroupNameSize + 2 + 1;
   const std::uint16_t groupCount = in.U16();
-  if (!in.Ok()) return false;
+  if (!in.Ok() || !in.Fits(groupCount, SmallestGroupSize)) return false;
   data.meshes.resize(groupCount);
   std::vector<int> rawMaterials(groupCount);
   for (std::size_t g = 0; g < groupCount; ++g) {

@@ -122,6 +122,16 @@ TEST(BhmReader, DamagedFilesAreRefusedAndLeaveNoGeometry) {
   }
 }
 
+TEST(BhmReader, HugeTagCountWithoutFramesIsRefused) {
+  ByteWriter patch;
+  patch.bytes = WriteBhm(OneTriangleModel());
+  patch.PatchI32(76, 0);
+  patch.PatchI32(80, 0x3f800000);  // found by fuzzing: would have sized a billion link slots
+  ModelPart part;
+  EXPECT_FALSE(ReadBhm(patch.bytes.data(), patch.bytes.size(), part));
+  EXPECT_TRUE(part.links.empty());
+}
+
 TEST(BhmReader, MeshSizeMustCoverAtLeastItsHeaderWhenAnotherMeshFollows) {
   SampleBhm model = OneTriangleModel();
   model.meshes.push_back(model.meshes[0]);

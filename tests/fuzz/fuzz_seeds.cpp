@@ -1,0 +1,56 @@
+// Writes small valid files of every kind the fuzz targets read, one folder per target:
+//   fuzz_seeds <folder>
+#include <string>
+#include <sys/stat.h>
+
+#include "render/sample_files.h"
+
+namespace {
+
+void Seed(const std::string& root, const std::string& target, const std::string& name, const Bytes& bytes) {
+  const std::string folder = root + "/" + target;
+  mkdir(root.c_str(), 0755);
+  mkdir(folder.c_str(), 0755);
+  WriteFile(folder + "/" + name, bytes);
+}
+
+Bytes TextBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+Bytes Paletted8BitBmp() {
+  ByteWriter w;
+  w.Text("BM", 2);
+  w.U32(0), w.U32(0), w.U32(14 + 40 + 16);
+  w.U32(40), w.I32(3), w.I32(2), w.U16(1), w.U16(8), w.U32(1);  // RLE8
+  w.U32(0), w.U32(0), w.U32(0), w.U32(4), w.U32(0);
+  for (unsigned i = 0; i < 4; ++i) w.U8(i * 60), w.U8(i * 40), w.U8(i * 20), w.U8(0);
+  for (unsigned b : {3u, 1u, 0u, 0u, 0u, 3u, 1u, 2u, 3u, 0u, 0u, 1u}) w.U8(b);
+  return w.bytes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
+  const std::string root = argv[1];
+  Bytes rgb;
+  for (int i = 0; i < 5 * 3 * 3; ++i) rgb.push_back(static_cast<std::uint8_t>(i * 7));
+  Seed(root, "fuzz_bmp", "rgb24.bmp", WriteBmp24(5, 3, rgb));
+  Seed(root, "fuzz_bmp", "rle8.bmp", Paletted8BitBmp());
+  Seed(root, "fuzz_tga", "rgb.tga", WriteTga(2, 2, 24, Bytes(12, 90)));
+  Seed(root, "fuzz_tga", "rgba.tga", WriteTga(2, 1, 32, Bytes(8, 200)));
+  Seed(root, "fuzz_bhm", "strip.bhm", WriteBhm(StripModel(3, 2)));
+  SampleBhm skins = StripModel(2, 1);
+  skins.meshes[0].skins = 1;
+  skins.meshes.push_back(skins.meshes[0]);
+  Seed(root, "fuzz_bhm", "two_meshes.bhm", WriteBhm(skins));
+  Seed(root, "fuzz_animation_table", "animation.cfg", TextBytes(SampleAnimationTable()));
+  Seed(root, "fuzz_animation_table", "both.cfg", TextBytes("0 5 0 20 // BOTH_DEATH\n5 5 5 15 // TORSO_ATTACK\n"));
+  SampleMs3d grid = GridMs3d(1);
+  grid.materials[0].texture = ".\\base\\maps\\1\\t.bmp";
+  Seed(root, "fuzz_ms3d", "grid.ms3d", WriteMs3d(grid));
+  Seed(root, "fuzz_shader_source", "shader.glsl",
+       TextBytes("#version 110\nuniform vec4 lightPos;\nvoid main() { gl_FragColor = lightPos; }\n"));
+  Seed(root, "fuzz_settings", "menu.inf", {1, 0, 0, 0, 32, 3, 0, 0, 88, 2, 0, 0, 32, 0, 0, 0, 24, 0, 0, 0, 1, 0, 0, 0});
+  Seed(root, "fuzz_career", "fight.inf", {3, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0});
+  return 0;
+}
