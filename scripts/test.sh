@@ -27,3 +27,6 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBRELLOCH_SANITIZE=ON \
 cmake --build build-asan -j"$jobs" --target brelloch_unit_tests
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
    ctest --output-on-failure -j"$jobs" -L unit --timeout 600)
+
+echo "== Stage 3: fuzz targets of the file readers, 20 s each =="
+bash scripts/fuzz.sh 20
