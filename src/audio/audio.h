@@ -33,6 +33,10 @@ extern SoundSource MenuClick;            // "menu1.wav"
 extern SoundSource MenuHover;            // "menu2.wav"
 extern SoundSource SlideInSound;         // "menu3.wav"
 
+// What OpenAudio and CloseAudio do with the fourteen (for a caller with a context of its own).
+void LoadStartupSounds();
+void DeleteStartupSounds();
+
 constexpr int kFightSoundCount = 11;
 // The eleven fight sounds in start-up order, for the camera and EndFight.
 extern SoundSource* const FightSounds[kFightSoundCount];

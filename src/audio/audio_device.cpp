@@ -4,9 +4,6 @@
 
 #include "audio/audio.h"
 
-void LoadStartupSounds();
-void DeleteStartupSounds();
-
 namespace {
 ALCdevice* Device = nullptr;
 ALCcontext* Context = nullptr;

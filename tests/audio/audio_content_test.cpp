@@ -157,9 +157,10 @@ TEST(AudioContent, MusicTracksAreStereoAndLoopWithoutAJump) {
     EXPECT_EQ(d.channels, 2);
     EXPECT_GE(d.Seconds(), 60.0);
     EXPECT_LE(d.Seconds(), 120.0);
-    EXPECT_LT(PeakOf(d.samples), 0.99f);
-    EXPECT_GT(RmsOf(d.samples), 0.1f);
-    EXPECT_LT(RmsOf(d.samples), 0.25f);
+    // Music sits under the effects and voices, which reach the ears at about 0.4 of full scale.
+    EXPECT_LT(PeakOf(d.samples), 0.65f);
+    EXPECT_GT(RmsOf(d.samples), 0.06f);
+    EXPECT_LT(RmsOf(d.samples), 0.1f);
     ExpectSeamless(d);
     MusicStream stream;
     const std::string gamePath = std::string(".\\base\\music\\") + name;

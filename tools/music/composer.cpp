@@ -155,7 +155,8 @@ std::vector<float> Compose(const TrackStyle& s) {
   // The file starts a moment before the first downbeat, inside the tail of the last bar, so the
   // loop point falls where the sound runs on smoothly rather than on a drum hit.
   mix.Rotate(size_t(0.02 * kMusicRate));
-  return mix.Master(0.16f, 0.95f);
+  // Under the effects and the voices: those reach the ears at about 0.4 of full scale.
+  return mix.Master(0.08f, 0.6f);
 }
 
 const std::vector<TrackStyle>& GameTracks() {
