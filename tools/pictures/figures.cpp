@@ -73,31 +73,42 @@ struct Body {
 };
 
 void DrawBody(const Body& b, const FigureLook& look) {
-  const float k = b.bulk;
-  const float shoulder = 0.13f * k, hip = 0.085f * (look.skirt ? 1.25f : k * 0.95f);
+  const float k = b.bulk, sk = std::sqrt(k);
+  const float shoulder = 0.125f * k, waist = 0.075f * k, hip = 0.08f * (look.skirt ? 1.2f : sk);
   const bool guard = look.pose == Pose::Guard || look.pose == Pose::Punch;
-  // Legs: a fighting stance opens the feet; standing keeps them under the hips.
-  const float front = guard ? 0.14f : 0.06f, back = guard ? -0.12f : -0.05f;
-  const float legW = 0.07f * std::sqrt(k) * (look.skirt ? 0.7f : 1);
-  b.Limb(b.P(0.04f, 0.5f), b.P(front * 0.8f + 0.02f, 0.26f), legW, legW * 0.85f);
-  b.Limb(b.P(front * 0.8f + 0.02f, 0.26f), b.P(front, 0.02f), legW * 0.85f, legW * 0.6f);
-  b.Limb(b.P(-0.04f, 0.5f), b.P(back * 0.8f - 0.01f, 0.26f), legW, legW * 0.85f);
-  b.Limb(b.P(back * 0.8f - 0.01f, 0.26f), b.P(back, 0.02f), legW * 0.85f, legW * 0.6f);
-  b.Blob(b.P(front + 0.03f, 0.015f), 0.05f, 0.02f);
-  b.Blob(b.P(back + 0.03f, 0.015f), 0.05f, 0.02f);
-  // Torso: shoulders wider than the waist.
-  const float lean = guard ? 0.03f : 0;
-  b.Poly({b.P(-shoulder + lean, 0.81f), b.P(shoulder + lean, 0.81f), b.P(hip, 0.47f),
-          b.P(-hip, 0.47f)});
+  // Legs: a fighting stance opens the feet and bends the knees.
+  const float front = guard ? 0.15f : 0.055f, back = guard ? -0.13f : -0.05f;
+  const float thigh = 0.1f * sk * (look.skirt ? 0.6f : 1), calf = thigh * 0.72f;
+  auto leg = [&](float hipX, float footX, float kneeOut) {
+    const Point knee = b.P(hipX + (footX - hipX) * 0.55f + kneeOut, 0.27f);
+    b.Limb(b.P(hipX, 0.5f), knee, thigh, calf * 1.1f);
+    b.Limb(knee, b.P(footX, 0.04f), calf * 1.1f, calf * 0.7f);
+    b.Poly({b.P(footX - 0.03f, 0.045f), b.P(footX + 0.02f, 0.045f), b.P(footX + 0.08f, 0.0f),
+            b.P(footX - 0.035f, 0.0f)});
+  };
+  leg(-0.045f, back, guard ? 0.02f : 0);
+  leg(0.045f, front, guard ? 0.035f : 0);
+  // Torso: broad shoulders, a narrow waist, the hips; leaning into the guard.
+  const float lean = guard ? 0.035f : 0;
+  b.Poly({b.P(-shoulder + lean, 0.8f), b.P(-0.035f + lean, 0.835f), b.P(0.035f + lean, 0.835f),
+          b.P(shoulder + lean, 0.8f), b.P(shoulder * 0.86f + lean, 0.69f), b.P(waist + lean * 0.4f, 0.57f),
+          b.P(hip, 0.47f), b.P(-hip, 0.47f), b.P(-waist + lean * 0.4f, 0.57f),
+          b.P(-shoulder * 0.86f + lean, 0.69f)});
+  b.Blob(b.P(shoulder * 0.85f + lean, 0.785f), 0.05f * sk, 0.04f * sk);
+  b.Blob(b.P(-shoulder * 0.85f + lean, 0.785f), 0.05f * sk, 0.04f * sk);
+  if (look.gloves)  // boxing trunks
+    b.Poly({b.P(-hip * 1.15f, 0.56f), b.P(hip * 1.15f, 0.56f), b.P(hip * 1.3f + 0.03f, 0.4f),
+            b.P(-hip * 1.3f - 0.01f, 0.4f)});
   if (look.skirt)
     b.Poly({b.P(-hip, 0.52f), b.P(hip, 0.52f), b.P(hip * 1.5f, 0.36f), b.P(-hip * 1.5f, 0.36f)});
   if (look.coat)
-    b.Poly({b.P(-shoulder * 0.95f, 0.8f), b.P(shoulder * 0.95f, 0.8f), b.P(0.17f, 0.24f),
-            b.P(-0.17f, 0.24f)});
+    b.Poly({b.P(-shoulder * 0.95f + lean, 0.8f), b.P(shoulder * 0.95f + lean, 0.8f), b.P(0.16f, 0.22f),
+            b.P(-0.16f, 0.22f)});
   // Neck and head.
-  b.Limb(b.P(lean, 0.8f), b.P(lean + 0.01f, 0.87f), 0.06f * k, 0.05f * k);
-  const Point head = b.P(lean + 0.015f, 0.91f);
-  b.Blob(head, 0.055f * std::sqrt(k), 0.065f * std::sqrt(k));
+  b.Limb(b.P(lean, 0.8f), b.P(lean + 0.01f, 0.87f), 0.065f * k, 0.055f * k);
+  const Point head = b.P(lean + 0.018f, 0.915f);
+  b.Blob(head, 0.05f * sk, 0.062f * sk);
+  b.Blob(b.P(lean + 0.035f, 0.885f), 0.035f * sk, 0.03f * sk);  // jaw
   switch (look.head) {
     case Headwear::Cap:
       b.Blob({head.x, head.y - 0.035f * b.h}, 0.06f, 0.035f);
@@ -126,8 +137,8 @@ void DrawBody(const Body& b, const FigureLook& look) {
   // Arms from the shoulders.
   const Point sFront = b.P(shoulder * 0.85f + lean, 0.79f);
   const Point sBack = b.P(-shoulder * 0.85f + lean, 0.79f);
-  const float armW = 0.055f * std::sqrt(k);
-  const float fist = look.gloves ? 0.048f : 0.028f * std::sqrt(k);
+  const float armW = 0.068f * sk;
+  const float fist = look.gloves ? 0.052f : 0.03f * sk;
   auto arm = [&](Point s, Point elbow, Point hand) {
     b.Limb(s, elbow, armW, armW * 0.85f);
     b.Limb(elbow, hand, armW * 0.85f, armW * 0.7f);
@@ -135,8 +146,8 @@ void DrawBody(const Body& b, const FigureLook& look) {
   };
   switch (look.pose) {
     case Pose::Guard:
-      arm(sFront, b.P(0.2f, 0.66f), b.P(0.25f, 0.84f));
-      arm(sBack, b.P(0.04f, 0.62f), b.P(0.1f, 0.83f));
+      arm(sFront, b.P(0.17f + lean, 0.66f), b.P(0.23f + lean, 0.84f));
+      arm(sBack, b.P(0.03f + lean, 0.63f), b.P(0.11f + lean, 0.86f));
       break;
     case Pose::Punch:
       arm(sFront, b.P(0.3f, 0.8f), b.P(0.46f, 0.82f));

@@ -21,6 +21,7 @@ struct Figure {
   float height;   // fraction of the picture height
   float facing;
   Pose pose;
+  float feet = 0;  // feet height as a fraction of the picture; 0 = on the place's floor
 };
 
 struct Shot {
@@ -39,7 +40,7 @@ Shot StoryShot(int arena, int k) {
       case 0: return {1, PlaceMood::Calm, {{0, 0.45f, 0.62f, -1, P::Standing}}};
       case 1: return {1, PlaceMood::Alarm, {{0, 0.3f, 0.6f, 1, P::Guard}}};
       case 2: return {1, PlaceMood::Alarm, {{1, 0.55f, 0.82f, -1, P::ArmsCrossed}}};
-      case 3: return {1, PlaceMood::Calm, {{0, 0.5f, 1.35f, 1, P::Guard}}};
+      case 3: return {1, PlaceMood::Calm, {{0, 0.45f, 1.55f, 1, P::Guard, 1.62f}}};
       default: return {1, PlaceMood::Dawn, {{0, 0.62f, 0.66f, 1, P::Standing}}};
     }
   }
@@ -88,7 +89,7 @@ Canvas StoryPicture(int arena, int k, const std::string& caption) {
     FigureLook look = CharacterLook(f.character == 8 ? 1 : f.character);
     if (f.character == 8) look.gloves = true;
     look.pose = f.pose;
-    DrawFigure(c, {f.u * kStoryWidth, floorY}, f.height * kStoryHeight, f.facing, look,
+    DrawFigure(c, {f.u * kStoryWidth, f.feet > 0 ? f.feet * kStoryHeight : floorY}, f.height * kStoryHeight, f.facing, look,
                kFigureBody, WithAlpha(rim, 0.9f), f.u < 0.5f ? 1.0f : -1.0f);
   }
   FinishPicture(c, 500 + static_cast<std::uint32_t>(arena * 10 + k), 0.03f, 0.55f);

@@ -31,11 +31,11 @@ Canvas Alley(std::uint32_t seed, Point lamp, float wallBottom, float brightness)
 Canvas MainMenuPicture() {
   Canvas c = Alley(301, {400, 60}, 420, 1.0f);
   // Two fighters squaring up under the lamp, rimmed by its light.
-  DrawFigure(c, {215, 430}, 300, 1, CharacterLook(0), Hex(0x070606), WithAlpha(kAmber, 0.95f), 1);
-  DrawFigure(c, {590, 430}, 310, -1, CharacterLook(7), Hex(0x070606), WithAlpha(kAmber, 0.95f), -1);
+  DrawFigure(c, {270, 430}, 235, 1, CharacterLook(0), Hex(0x070606), WithAlpha(kAmber, 0.95f), 1);
+  DrawFigure(c, {540, 430}, 245, -1, CharacterLook(7), Hex(0x070606), WithAlpha(kAmber, 0.95f), -1);
   c.EllipticGlow({400, 432}, 330, 26, WithAlpha(kAmber, 0.35f), 1.2f);
   // The title over them.
-  const FontFace title(kDisplayFontFile, 170);
+  const FontFace title(kDisplayFontFile, 150);
   TitleStyle style;
   style.fill = kBone;
   style.glow = WithAlpha(kEmber, 0.8f);
@@ -43,12 +43,12 @@ Canvas MainMenuPicture() {
   style.shadowBlur = 10;
   style.shadowOffset = 6;
   style.tracking = 6;
-  DrawTitle(c, title, "BRELLOCH", 400, 135, style);
-  const FontFace tag(kDisplayFontFile, 34);
+  DrawTitle(c, title, "BRELLOCH", 400, 92, style);
+  const FontFace tag(kDisplayFontFile, 30);
   TitleStyle small;
   small.fill = kGold;
-  small.tracking = 10;
-  DrawTitle(c, tag, "NO RULES  -  NO REFEREE  -  NO WAY BACK", 400, 245, small);
+  small.tracking = 7;
+  DrawTitle(c, tag, "NO RULES  /  NO REFEREE  /  NO WAY BACK", 400, 172, small);
   // A dark band under the five buttons (menu y 135..167) so their labels stand out.
   c.FillRect(0, FromBottom(195), kW, FromBottom(105), WithAlpha(kNight, 0.55f));
   c.FillRect(0, FromBottom(195), kW, FromBottom(193), WithAlpha(kAmber, 0.45f), BlendMode::Add);
