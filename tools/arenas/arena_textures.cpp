@@ -1,0 +1,390 @@
+#include "arenas/arena_textures.h"
+
+#include <cmath>
+#include <functional>
+#include <map>
+#include <stdexcept>
+
+#include "common/text.h"
+
+namespace {
+
+constexpr int Size = 256;
+
+// Noise that repeats every `period` cells, so tiled pictures have no seams.
+float TileNoise(std::uint32_t seed, float x, float y, int period) {
+  const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
+  const float fx = x - x0, fy = y - y0;
+  auto h = [&](int i, int j) {
+    return Hash01(seed, ((i % period) + period) % period, ((j % period) + period) % period);
+  };
+  const float sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
+  const float a = h(x0, y0) + (h(x0 + 1, y0) - h(x0, y0)) * sx;
+  const float b = h(x0, y0 + 1) + (h(x0 + 1, y0 + 1) - h(x0, y0 + 1)) * sx;
+  return a + (b - a) * sy;
+}
+
+// Octaves of seamless noise over the whole picture; `cells` is the coarsest grid.
+float Fractal(std::uint32_t seed, int x, int y, int cells, int octaves = 4) {
+  float sum = 0, weight = 0, amp = 1;
+  for (int o = 0; o < octaves; ++o) {
+    const int period = cells << o;
+    sum += amp * TileNoise(seed + o, x * period / static_cast<float>(Size),
+                           y * period / static_cast<float>(Size), period);
+    weight += amp;
+    amp *= 0.5f;
+  }
+  return sum / weight;
+}
+
+// Every pixel from a function of its position.
+Canvas PerPixel(const std::function<Rgba(int x, int y)>& f) {
+  Canvas c(Size, Size);
+  for (int y = 0; y < Size; ++y)
+    for (int x = 0; x < Size; ++x) c.Set(x, y, f(x, y));
+  return c;
+}
+
+Rgba Noisy(Rgba base, std::uint32_t seed, int x, int y, int cells, float amount) {
+  return Scale(base, 1 + amount * (Fractal(seed, x, y, cells) - 0.5f) * 2);
+}
+
+Canvas Concrete(Rgba base, std::uint32_t seed) {
+  return PerPixel([=](int x, int y) {
+    Rgba c = Noisy(base, seed, x, y, 4, 0.18f);
+    if (Hash01(seed + 9, x, y) > 0.97f) c = Scale(c, 0.85f);
+    return c;
+  });
+}
+
+Canvas Bricks(Rgba brick, Rgba mortar, std::uint32_t seed) {
+  return PerPixel([=](int x, int y) {
+    const int row = y / 32, offset = (row % 2) * 32;
+    const int bx = (x + offset) % 64, by = y % 32;
+    if (bx < 3 || by < 3) return Noisy(mortar, seed, x, y, 8, 0.2f);
+    const float tone = 0.85f + 0.3f * Hash01(seed, (x + offset) / 64, row);
+    return Noisy(Scale(brick, tone), seed + 1, x, y, 16, 0.15f);
+  });
+}
+
+Canvas Tiles(Rgba a, Rgba b, Rgba grout, int count, std::uint32_t seed) {
+  const int cell = Size / count;
+  return PerPixel([=](int x, int y) {
+    if (x % cell < 2 || y % cell < 2) return grout;
+    const bool odd = ((x / cell) + (y / cell)) % 2 == 1;
+    return Noisy(odd ? b : a, seed, x, y, 8, 0.1f);
+  });
+}
+
+Canvas Planks(Rgba wood, std::uint32_t seed) {
+  return PerPixel([=](int x, int y) {
+    const int plank = x / 32;
+    if (x % 32 < 2) return Scale(wood, 0.45f);
+    const int joint = (plank * 97) % 256;
+    if (std::abs(y - joint) < 2) return Scale(wood, 0.5f);
+    const float grain = std::sin((x + 13 * plank) * 0.9f + 6 * Fractal(seed + plank, x, y, 2));
+    Rgba c = Scale(wood, 0.85f + 0.25f * Hash01(seed, plank, 0) + 0.06f * grain);
+    return Noisy(c, seed + 3, x, y, 8, 0.08f);
+  });
+}
+
+Canvas Sky(bool cloudy) {
+  return PerPixel([=](int x, int y) {
+    const float t = y / static_cast<float>(Size);
+    Rgba c = Mix(Hex(0x5F95D8), Hex(0xA8CBEF), t);
+    if (cloudy) {
+      const float cloud = Fractal(77, x, y, 4, 5);
+      if (cloud > 0.55f) c = Mix(c, Hex(0xF4F6FA), std::min(1.0f, (cloud - 0.55f) * 4));
+    }
+    return c;
+  });
+}
+
+// Distant city: the sky above, building blocks with lit and dark windows below.
+Canvas Skyline() {
+  Canvas c = Sky(true);
+  int x = 0, k = 0;
+  while (x < Size) {
+    const int w = 20 + static_cast<int>(Hash01(5, k, 0) * 30);
+    const int h = 60 + static_cast<int>(Hash01(5, k, 1) * 120);
+    const Rgba wall = Scale(Hex(0x6A7080), 0.7f + 0.5f * Hash01(5, k, 2));
+    for (int yy = Size - h; yy < Size; ++yy)
+      for (int xx = x; xx < std::min(Size, x + w); ++xx) {
+        Rgba p = wall;
+        if ((xx - x) % 7 > 2 && (yy - (Size - h)) % 9 > 3 && xx - x > 2 && xx < x + w - 2)
+          p = Hash01(6, xx / 7, yy / 9) > 0.5f ? Hex(0xB8C8D8) : Hex(0x3A4050);
+        c.Set(xx, yy, p);
+      }
+    x += w + static_cast<int>(Hash01(5, k, 3) * 6);
+    ++k;
+  }
+  return c;
+}
+
+Canvas Treeline() {
+  Canvas c = Sky(true);
+  for (int x = 0; x < Size; ++x) {
+    const float top = 110 + 50 * Fractal(31, x, 0, 6, 3);
+    for (int y = static_cast<int>(top); y < Size; ++y)
+      c.Set(x, y, Noisy(Mix(Hex(0x3E6E34), Hex(0x24461E), (y - top) / (Size - top)), 32, x, y, 16, 0.3f));
+  }
+  return c;
+}
+
+Canvas ChainFence() {
+  Canvas c = Skyline();
+  for (int y = 0; y < Size; ++y)
+    for (int x = 0; x < Size; ++x) {
+      const int a = (x + y) % 32, b = (x - y + 4 * Size) % 32;
+      if (a < 2 || b < 2) c.Set(x, y, Hex(0x9A9EA4));
+    }
+  return c;
+}
+
+Canvas Grass() {
+  return PerPixel([](int x, int y) {
+    Rgba c = Mix(Hex(0x3F7A2A), Hex(0x5F9A38), Fractal(41, x, y, 4));
+    if (Hash01(42, x, y) > 0.8f) c = Scale(c, 1.2f);
+    if (Hash01(43, x, y) > 0.9f) c = Scale(c, 0.75f);
+    return c;
+  });
+}
+
+Canvas Leaves() {
+  return PerPixel([](int x, int y) {
+    Rgba c = Mix(Hex(0x2C5A22), Hex(0x5A8E34), Fractal(51, x, y, 8, 3));
+    if (Hash01(52, x / 3, y / 3) > 0.85f) c = Scale(c, 1.3f);
+    return c;
+  });
+}
+
+Canvas Bark() {
+  return PerPixel([](int x, int y) {
+    const float ridge = std::sin(x * 0.3f + 4 * Fractal(61, x, y, 4));
+    return Noisy(Scale(Hex(0x5A4030), 0.85f + 0.15f * ridge), 62, x, y, 8, 0.15f);
+  });
+}
+
+Canvas Pavement() {
+  return PerPixel([](int x, int y) {
+    if (x % 128 < 3 || y % 128 < 3) return Hex(0x6A6A6A);
+    return Noisy(Hex(0xA8A6A0), 71, x, y, 8, 0.12f);
+  });
+}
+
+Canvas Asphalt() {
+  return PerPixel([](int x, int y) {
+    Rgba c = Noisy(Hex(0x45474B), 81, x, y, 8, 0.15f);
+    if (Hash01(82, x, y) > 0.93f) c = Scale(c, 1.35f);
+    return c;
+  });
+}
+
+Canvas Stripes(Rgba a, Rgba b, int count, bool vertical) {
+  return PerPixel([=](int x, int y) {
+    const int p = vertical ? x : y;
+    return Noisy((p * count / Size) % 2 == 0 ? a : b, 91, x, y, 8, 0.06f);
+  });
+}
+
+Canvas Flat(Rgba colour, std::uint32_t seed, float amount = 0.08f) {
+  return PerPixel([=](int x, int y) { return Noisy(colour, seed, x, y, 4, amount); });
+}
+
+// A building front: a storey of shop windows below, rows of windows above.
+Canvas Facade(Rgba wall, Rgba awning, std::uint32_t seed) {
+  Canvas c = Bricks(wall, Scale(wall, 0.7f), seed);
+  for (int wx = 0; wx < 2; ++wx) {
+    const float x0 = 16 + wx * 128.f;
+    c.FillRect(x0, 24, x0 + 44, 100, Hex(0x222A36));
+    c.FillRect(x0 + 4, 28, x0 + 40, 96, Mix(Hex(0x5A7A9A), Hex(0xC8D8E8), Hash01(seed, wx, 0)));
+    c.FillRect(x0 + 20, 28, x0 + 24, 96, Hex(0x222A36));
+    c.FillRect(x0 + 60, 24, x0 + 104, 100, Hex(0x222A36));
+    c.FillRect(x0 + 64, 28, x0 + 100, 96, Mix(Hex(0x5A7A9A), Hex(0xC8D8E8), Hash01(seed, wx, 1)));
+  }
+  c.FillRect(0, 140, Size, 156, awning);
+  for (int i = 0; i < 16; ++i) c.FillRect(i * 16.f, 140, i * 16.f + 8, 156, Scale(awning, 0.7f));
+  c.FillRect(10, 160, 246, 250, Hex(0x1A1E24));
+  c.FillRect(14, 164, 242, 250, Mix(Hex(0x30404A), Hex(0x90A8B8), 0.4f));
+  c.LinearGradient({0, 160}, {256, 250}, WithAlpha(Hex(0xFFFFFF), 0.25f), WithAlpha(Hex(0xFFFFFF), 0.0f));
+  return c;
+}
+
+void Lettering(Canvas& c, const std::string& text, float height, Rgba colour, float baselineFrac) {
+  FontFace face(kDisplayFontFile, height);
+  const float w = face.Measure(text, 2);
+  face.Draw(c, (Size - w) / 2, Size * baselineFrac, text, colour, 2);
+}
+
+Canvas Sign(const std::string& text, Rgba background, Rgba letters) {
+  Canvas c(Size, Size, background);
+  c.StrokeRect(6, 6, Size - 6, Size - 6, 8, letters);
+  Lettering(c, text, 150, letters, 0.74f);
+  return c;
+}
+
+Canvas Poster(Rgba a, Rgba b, const std::string& text) {
+  Canvas c(Size, Size);
+  c.LinearGradient({0, 0}, {0, Size}, a, b);
+  c.FillEllipse({128, 100}, 70, 70, WithAlpha(Hex(0xFFFFFF), 0.35f));
+  Lettering(c, text, 70, Hex(0xFFFFFF), 0.9f);
+  return c;
+}
+
+Canvas PumpFront() {
+  Canvas c(Size, Size, Hex(0xD8D8D0));
+  c.FillRect(0, 0, Size, 70, Hex(0xC81E1E));
+  Lettering(c, "FUEL", 60, Hex(0xFFFFFF), 0.24f);
+  c.FillRoundRect(40, 90, 216, 150, 8, Hex(0x1A1A1A));
+  c.FillRect(52, 100, 204, 140, Hex(0x3AC060));
+  for (int i = 0; i < 3; ++i) c.FillRoundRect(50 + i * 56.f, 175, 94 + i * 56.f, 215, 6, Hex(0x404040));
+  return c;
+}
+
+Canvas ShopFront() {
+  Canvas c(Size, Size, Hex(0xE0DDD4));
+  c.FillRect(0, 0, Size, 60, Hex(0x1E5AA8));
+  Lettering(c, "24H SHOP", 52, Hex(0xFFFFFF), 0.2f);
+  c.FillRect(10, 72, 246, 250, Hex(0x2A2E34));
+  c.FillRect(14, 76, 242, 250, Hex(0x8AA6BE));
+  for (int s = 0; s < 3; ++s) {  // shelves with goods behind the glass
+    const float y = 110 + s * 45.f;
+    c.FillRect(14, y, 242, y + 4, Hex(0x5A5A5A));
+    for (int i = 0; i < 20; ++i)
+      c.FillRect(18 + i * 11.f, y - 20, 26 + i * 11.f, y, Mix(Hex(0xD04040), Hex(0x40A0D0), Hash01(9, i, s)));
+  }
+  c.FillRect(118, 76, 122, 250, Hex(0x2A2E34));
+  return c;
+}
+
+Canvas Shelves() {
+  Canvas c(Size, Size, Hex(0x3A2418));
+  for (int s = 0; s < 4; ++s) {
+    const float y = 60 + s * 60.f;
+    c.FillRect(0, y, Size, y + 6, Hex(0x6A4428));
+    for (int i = 0; i < 14; ++i) {
+      const float x = 8 + i * 18.f;
+      const Rgba glass = Mix(Hex(0x2A6A2A), Hex(0xA06A20), Hash01(11, i, s));
+      c.FillRoundRect(x, y - 40, x + 12, y, 4, glass);
+      c.FillRect(x + 4, y - 50, x + 8, y - 38, Scale(glass, 0.8f));
+      c.FillRect(x + 1, y - 28, x + 11, y - 16, Hex(0xE8E0C8));
+    }
+  }
+  return c;
+}
+
+Canvas Dartboard() {
+  Canvas c(Size, Size, Hex(0x2A1A10));
+  const Rgba rings[] = {Hex(0x101010), Hex(0xE0D0A0), Hex(0x101010), Hex(0x207030), Hex(0xE0D0A0), Hex(0xC02020)};
+  for (int i = 0; i < 6; ++i) {
+    const float r = 120 - i * 20.f;
+    c.FillEllipse({128, 128}, r, r, rings[i]);
+  }
+  for (int k = 0; k < 20; ++k) {
+    const float a = k * 3.14159265f / 10;
+    c.StrokeLine({128, 128}, {128 + 100 * std::cos(a), 128 + 100 * std::sin(a)}, 2, Hex(0xB0B0B0));
+  }
+  return c;
+}
+
+Canvas Window(bool barred) {
+  Canvas c(Size, Size);
+  c.LinearGradient({0, 0}, {0, Size}, Hex(0xB8D4F0), Hex(0xE8F0F8));
+  if (barred)
+    for (int i = 1; i < 6; ++i) c.FillRect(i * 42.f - 6, 0, i * 42.f + 6, Size, Hex(0x3A3A3E));
+  c.StrokeRect(0, 0, Size, Size, 24, Hex(0x5A5A5E));
+  return c;
+}
+
+Canvas Graffiti(Rgba wall) {
+  Canvas c = Flat(wall, 121, 0.1f);
+  for (int g = 0; g < 4; ++g)  // tally marks of the days
+    for (int i = 0; i < 4; ++i)
+      c.StrokeLine({40 + g * 44.f + i * 7, 90}, {40 + g * 44.f + i * 7, 150}, 3, Hex(0x303030));
+  for (int g = 0; g < 4; ++g) c.StrokeLine({34 + g * 44.f, 140}, {66 + g * 44.f, 100}, 3, Hex(0x303030));
+  return c;
+}
+
+using PainterMap = std::map<std::string, std::function<Canvas()>>;
+
+const PainterMap& Painters() {
+  static const PainterMap painters = {
+      {"concrete.bmp", [] { return Concrete(Hex(0x8A8A86), 1); }},
+      {"darkconcrete.bmp", [] { return Concrete(Hex(0x5E605E), 2); }},
+      {"paint_green.bmp", [] { return Concrete(Hex(0x4F7360), 3); }},
+      {"paint_white.bmp", [] { return Concrete(Hex(0xCFCBBE), 4); }},
+      {"tally.bmp", [] { return Graffiti(Hex(0xCFCBBE)); }},
+      {"cellfloor.bmp", [] { return Tiles(Hex(0x6E6A64), Hex(0x625E58), Hex(0x3A3834), 4, 5); }},
+      {"metal.bmp", [] { return Flat(Hex(0x6A6E74), 6, 0.15f); }},
+      {"darkmetal.bmp", [] { return Flat(Hex(0x303236), 7, 0.12f); }},
+      {"mattress.bmp", [] { return Stripes(Hex(0xD8D4C8), Hex(0x8A98B0), 16, true); }},
+      {"blanket.bmp", [] { return Flat(Hex(0x5A5E52), 8, 0.25f); }},
+      {"porcelain.bmp", [] { return Flat(Hex(0xE8E8E4), 9, 0.04f); }},
+      {"brick.bmp", [] { return Bricks(Hex(0x8A3E2A), Hex(0xA8A298), 10); }},
+      {"greybrick.bmp", [] { return Bricks(Hex(0x7A7670), Hex(0x9A968E), 11); }},
+      {"asphalt.bmp", Asphalt},
+      {"sky.bmp", [] { return Sky(true); }},
+      {"skyline.bmp", Skyline},
+      {"treeline.bmp", Treeline},
+      {"fence.bmp", ChainFence},
+      {"wood.bmp", [] { return Planks(Hex(0x8A5A32), 12); }},
+      {"darkwood.bmp", [] { return Planks(Hex(0x4A2C18), 13); }},
+      {"felt.bmp", [] { return Flat(Hex(0x1E7A3A), 14, 0.1f); }},
+      {"wallpaper.bmp", [] {
+         Canvas c = Flat(Hex(0x6A1E22), 15, 0.08f);
+         for (int y = 0; y < 4; ++y)
+           for (int x = 0; x < 4; ++x)
+             c.FillEllipse({x * 64.f + 32, y * 64.f + 32}, 10, 18, Hex(0x7E2A2E));
+         return c;
+       }},
+      {"grass.bmp", Grass},
+      {"leaves.bmp", Leaves},
+      {"hedge.bmp", [] {
+         Canvas c = Leaves();
+         c.LinearGradient({0, 0}, {0, Size}, WithAlpha(Hex(0x000000), 0.0f), WithAlpha(Hex(0x000000), 0.3f));
+         return c;
+       }},
+      {"bark.bmp", Bark},
+      {"gravel.bmp", [] {
+         return PerPixel([](int x, int y) { return Noisy(Hex(0xB0A488), 131, x, y, 32, 0.35f); });
+       }},
+      {"pavement.bmp", Pavement},
+      {"kerb.bmp", [] { return Concrete(Hex(0xB4B2AC), 16); }},
+      {"white.bmp", [] { return Flat(Hex(0xF0F0EC), 17, 0.05f); }},
+      {"yellow.bmp", [] { return Flat(Hex(0xE8C020), 18, 0.05f); }},
+      {"red.bmp", [] { return Flat(Hex(0xB82020), 19, 0.06f); }},
+      {"facade1.bmp", [] { return Facade(Hex(0x9A5A3A), Hex(0x2A7A4A), 20); }},
+      {"facade2.bmp", [] { return Facade(Hex(0xB0A890), Hex(0xB02828), 21); }},
+      {"pump.bmp", PumpFront},
+      {"shop.bmp", ShopFront},
+      {"glass.bmp", [] {
+         Canvas c(Size, Size);
+         c.LinearGradient({0, 0}, {Size, Size}, Hex(0x7A9AB0), Hex(0xC0D4E0));
+         return c;
+       }},
+      {"busstop.bmp", [] { return Sign("BUS", Hex(0x1E5AA8), Hex(0xFFFFFF)); }},
+      {"gas.bmp", [] { return Sign("GAS", Hex(0xC81E1E), Hex(0xFFFFFF)); }},
+      {"pool.bmp", [] { return Sign("POOL", Hex(0x101010), Hex(0x40E060)); }},
+      {"poster1.bmp", [] { return Poster(Hex(0xE0602A), Hex(0x7A1E5A), "FIGHT"); }},
+      {"poster2.bmp", [] { return Poster(Hex(0x2A8AE0), Hex(0x1E2A7A), "COLA"); }},
+      {"shelves.bmp", Shelves},
+      {"dartboard.bmp", Dartboard},
+      {"window.bmp", [] { return Window(false); }},
+      {"barwindow.bmp", [] { return Window(true); }},
+      {"bulb.bmp", [] { return Flat(Hex(0xFFF4D0), 22, 0.02f); }},
+      {"lampshade.bmp", [] { return Flat(Hex(0x2A4A3A), 24, 0.12f); }},
+      {"lampgreen.bmp", [] { return Flat(Hex(0x1E5A2A), 23, 0.1f); }},
+      {"traffic.bmp", [] {
+         Canvas c(Size, Size, Hex(0x202020));
+         c.FillEllipse({128, 48}, 36, 36, Hex(0xE02020));
+         c.FillEllipse({128, 128}, 36, 36, Hex(0x503A10));
+         c.FillEllipse({128, 208}, 36, 36, Hex(0x1A3A1A));
+         return c;
+       }},
+  };
+  return painters;
+}
+
+}  // namespace
+
+Canvas PaintArenaTexture(const std::string& fileName) { return Painters().at(fileName)(); }

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "arenas/ms3d_file.h"
+#include "fighters/model_math.h"
+
+// Builds a static MilkShape mesh from surfaces: rectangles, boxes, cylinders and blobs, each
+// with a material. World axes as in the game: y up, the fight along x, the camera on +z.
+// Every surface is written counter-clockwise as seen from the side meant to be seen.
+
+struct SurfaceLook {
+  std::string texture;      // file name in the arena's folder, e.g. "brick.bmp"; empty = none
+  double tile = 2.0;        // world units per repeat of the picture
+  double emissive = 0.0;    // light of its own (sky, signs, lamp bulbs)
+  double specular = 0.05;
+  double shininess = 8.0;
+  double brightness = 1.0;  // scales the ambient and diffuse colours
+};
+
+class SceneBuilder {
+ public:
+  // `folder` is the game path of the arena's folder, e.g. ".\base\maps\3\".
+  explicit SceneBuilder(std::string folder) : folder_(std::move(folder)) {}
+
+  // A material; the same look asked for twice gives the same index.
+  int Material(const SurfaceLook& look);
+
+  // The rectangle origin, origin + u, origin + u + v, origin + v, seen from the side that
+  // cross(u, v) points to. The picture repeats every `tile` units along u and v (v upward).
+  void Rect(int material, Vec3 origin, Vec3 u, Vec3 v);
+  // The same with the whole picture stretched once over the rectangle (posters, signs, windows).
+  void Picture(int material, Vec3 origin, Vec3 u, Vec3 v);
+  // A box seen from outside; `withBottom` adds the face underneath.
+  void Box(int material, Vec3 lo, Vec3 hi, bool withBottom = false);
+  // An upright cylinder from base up by height, seen from outside, with a lid on top.
+  void Cylinder(int material, Vec3 base, double radius, double height, int segments = 10);
+  // A cylinder between two points, seen from outside, open ended (pipes, bars, cords).
+  void Rod(int material, Vec3 from, Vec3 to, double radius, int segments = 8);
+  // An ellipsoid seen from outside (tree crowns, globes, bulbs).
+  void Blob(int material, Vec3 centre, Vec3 radii, int rings = 7, int segments = 12);
+  // A truncated cone around the y axis, open at both ends, seen from outside and (if asked)
+  // from inside too (lamp shades).
+  void Cone(int material, Vec3 top, double topRadius, double bottomRadius, double height,
+            bool twoSided, int segments = 14);
+
+  int TriangleCount() const { return static_cast<int>(model_.triangles.size()); }
+  Ms3dModelData Build() const;  // groups one per material, in material order
+  // The picture files the materials name (file names within the folder).
+  std::vector<std::string> Textures() const;
+
+ private:
+  void Triangle(int material, const std::array<Vec3, 3>& p, const std::array<Vec3, 3>& n,
+                const std::array<std::array<double, 2>, 3>& st);
+  void Quad(int material, const std::array<Vec3, 4>& p, const std::array<Vec3, 4>& n,
+            const std::array<std::array<double, 2>, 4>& st);
+
+  std::string folder_;
+  std::vector<SurfaceLook> looks_;
+  Ms3dModelData model_;
+  std::vector<int> triangleMaterial_;
+};
