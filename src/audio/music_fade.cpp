@@ -2,9 +2,6 @@
 
 #include "audio/audio.h"
 
-MusicStream MenuMusic;
-MusicStream FightMusic;
-
 float MusicFade = kMusicFadeStart;
 bool MenuMusicPending = false;
 

@@ -10,9 +10,13 @@
 #include <vector>
 
 #include "app/game_path.h"
+#include "audio/audio.h"
 #include "platform/platform.h"
 
 std::map<std::uint32_t, BufferInfo> BufferCache;
+// Defined after the cache in the same file, so they are destroyed before it at exit.
+MusicStream MenuMusic;
+MusicStream FightMusic;
 
 bool CheckAlError() {
   const ALenum error = alGetError();
@@ -254,7 +258,7 @@ void MusicStream::Release() {
     }
   }
   for (std::uint32_t& name : buffers) {
-    BufferCache.erase(name);
+    if (name) BufferCache.erase(name);
     name = 0;
   }
   if (decoder) ov_clear(&decoder->vorbis);
