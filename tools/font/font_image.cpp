@@ -15,6 +15,9 @@ struct GlyphSet {
   const char* fontFile;
   float pixelHeight;
   float widthScale;
+  // Middle of the capitals, from the top of the cell: a little above the cell's middle so that
+  // descenders still fit.
+  float capCentreY;
   int firstCell;
 };
 
@@ -22,7 +25,7 @@ constexpr float kLetterCentreX = 8.0f;  // middle of the first 10/21 of the cell
 
 void PaintSet(Canvas& image, const GlyphSet& set) {
   const FontFace face(set.fontFile, set.pixelHeight, set.widthScale);
-  const float baseline = kGlyphCell / 2.0f + face.CapHeight() / 2.0f;
+  const float baseline = set.capCentreY + face.CapHeight() / 2.0f;
   Canvas shadow(image.Width(), image.Height(), {0, 0, 0, 0});
   Canvas letters(image.Width(), image.Height(), {1, 1, 1, 0});
   for (int code = 32; code < 127; ++code) {
@@ -41,8 +44,8 @@ void PaintSet(Canvas& image, const GlyphSet& set) {
 
 Canvas PaintFontImage() {
   Canvas image(kFontImageSize, kFontImageSize, {1, 1, 1, 0});
-  PaintSet(image, {kDisplayFontFile, 25, 1.0f, 0});
-  PaintSet(image, {kBoldFontFile, 20, 0.78f, 128});
+  PaintSet(image, {kDisplayFontFile, 27, 1.0f, 15.5f, 0});
+  PaintSet(image, {kBoldFontFile, 24, 0.68f, 15.0f, 128});
   return image;
 }
 

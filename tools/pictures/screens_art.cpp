@@ -76,8 +76,9 @@ Canvas TwoPlayerBackground() {
     c.EllipticGlow({x, 472}, 150, 24, WithAlpha(kAmber, 0.45f), 1.2f);
   }
   // The frame of the arena picture (menu 200..600 x 240..455).
-  c.FillRect(188, FromBottom(467), 612, FromBottom(228), Hex(0x0d0b0a));
-  c.StrokeRect(190, FromBottom(465), 610, FromBottom(230), 3, WithAlpha(kGold, 0.8f));
+  // It hugs the picture so the arena title printed under it (menu y 215) stays clear.
+  c.FillRect(192, FromBottom(463), 608, FromBottom(236), Hex(0x0d0b0a));
+  c.StrokeRect(194, FromBottom(461), 606, FromBottom(237), 3, WithAlpha(kGold, 0.8f));
   // Title strip as on the other screens.
   c.FillRect(0, FromBottom(555), kW, FromBottom(505), WithAlpha(kNight, 0.6f));
   c.FillRect(0, FromBottom(557), kW, FromBottom(555), WithAlpha(kAmber, 0.5f), BlendMode::Add);
