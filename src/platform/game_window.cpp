@@ -50,9 +50,7 @@ bool DisplayModeAvailable(int width, int height, int colourBits) {
 WindowFailure OpenGameWindow(const char* title, int width, int height, int colourBits, int depthBits,
                              bool fullscreen) {
   if (!RequestPixelFormat(colourBits, depthBits)) return WindowFailure::PixelFormat;
-  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
-  if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
-  Platform.window = SDL_CreateWindow(title, 0, 0, width, height, flags);
+  Platform.window = SDL_CreateWindow(title, 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
   if (Platform.window == nullptr) return WindowFailure::Window;
   if (fullscreen) ApplyDisplayMode(width, height, colourBits, true);
   Platform.context = SDL_GL_CreateContext(Platform.window);
@@ -84,7 +82,14 @@ void ApplyDisplayMode(int width, int height, int colourBits, bool fullscreen) {
     return;
   }
   SDL_DisplayMode mode;
-  if (ClosestDisplayMode(width, height, colourBits, mode)) SDL_SetWindowDisplayMode(Platform.window, &mode);
+  if (ClosestDisplayMode(width, height, colourBits, mode)) {
+    SDL_SetWindowDisplayMode(Platform.window, &mode);
+    // Without a window manager nobody resizes a full-screen window to the mode (a bare X server):
+    // the window takes the mode's size itself first, so what SDL reports is what GL draws into.
+    if (!(SDL_GetWindowFlags(Platform.window) & SDL_WINDOW_FULLSCREEN)) {
+      SDL_SetWindowSize(Platform.window, mode.w, mode.h);
+    }
+  }
   SDL_SetWindowFullscreen(Platform.window, SDL_WINDOW_FULLSCREEN);
 }
 
