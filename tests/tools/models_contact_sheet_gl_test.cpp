@@ -20,8 +20,8 @@
 
 namespace {
 
-constexpr int CellWidth = 150;
-constexpr int CellHeight = 170;
+constexpr int CellWidth = 200;
+constexpr int CellHeight = 200;
 constexpr double ViewHeightUnits = 2 * 8.5 * 0.31530875;  // 2 · distance · tan(17.5°)
 const char* const AnimationNames[13] = {
     "LEGS_STAND", "LEGS_RUN", "LEGS_RUNB", "LEGS_LEFTHEAD", "LEGS_RIGHTHEAD",

@@ -41,8 +41,7 @@ PartMesh BuildPartMesh(const BodyPart& part) {
       if (Length(around) < 1e-9 || Length(n) < 1e-9) n = (i == 0) ? Vec3{0, 0, 1} : Vec3{0, 0, -1};
       mesh.positions.push_back(part.place.Apply(p));
       mesh.normals.push_back(part.place.axes * Normalized(n));
-      const double fullU = 0.5 + (a0 + (a1 - a0) * u) / (2 * Pi);
-      mesh.uv.push_back({fullU, along[i] / along[ringCount - 1]});
+      mesh.uv.push_back({u, along[i] / along[ringCount - 1]});
     }
   }
   for (int i = 0; i + 1 < ringCount; ++i)

@@ -8,8 +8,9 @@
 #include "fighters/skeleton.h"
 
 // Body parts are surfaces of revolution with elliptic rings, fixed to one bone each. A part's
-// surface coordinates run u around it (0.5 at its front, +x) and v from its top ring (0) to its
-// bottom ring (1); the skin painter and the texture layout both use them.
+// surface coordinates run u along its arc (for a full turn from the back round to the back, 0.5
+// at its front, +x) and v from its top ring (0) to its bottom ring (1); the skin painter and the
+// texture layout both use them.
 
 struct ProfileRing {
   double z = 0;   // height of the ring in the part's frame

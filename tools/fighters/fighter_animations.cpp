@@ -296,6 +296,27 @@ std::vector<Pose> Pain(const Character& c, const Pose& g) {
   return Sample({{0, g}, {2, hit}, {5, easing}, {10, g}}, 10);
 }
 
+// The lowest point of the parts fixed to the given bones.
+double LowestPoint(const Character& c, const Pose& pose, std::initializer_list<Bone> bones) {
+  const Skeleton k = SolvePose(c.body, pose);
+  double lowest = 1e9;
+  for (const BodyPart& part : c.parts) {
+    if (std::find(bones.begin(), bones.end(), part.bone) == bones.end()) continue;
+    for (const Vec3& p : BuildPartMesh(part).positions) lowest = std::min(lowest, k[part.bone].Apply(p).z);
+  }
+  return lowest;
+}
+
+// Lifts the body, then each hand and foot, until it rests on the floor instead of sinking in.
+Pose RestingOnTheFloor(const Character& c, Pose p) {
+  p.pelvisPosition.z += SoleHeight - LowestPoint(c, p, {Bone::Pelvis, Bone::Chest, Bone::Head});
+  for (int side = 0; side < 2; ++side) {
+    p.wrist[side].z += std::max(0.0, SoleHeight - LowestPoint(c, p, {Hand(side), Forearm(side)}));
+    p.ankle[side].z += std::max(0.0, SoleHeight - LowestPoint(c, p, {Foot(side), Shin(side)}));
+  }
+  return p;
+}
+
 Pose Lying(const Character& c) {
   const double k = Scale(c);
   Pose p;
@@ -314,7 +335,7 @@ Pose Lying(const Character& c) {
   p.kneePole[1] = {0, -0.5, 1};
   p.footYaw = {35, -40};
   p.footPitch = {-75, -70};
-  return p;
+  return RestingOnTheFloor(c, p);
 }
 
 std::vector<Pose> Death(const Character& c, const Pose& g, int frames) {

@@ -316,7 +316,7 @@ Painter PainterFor(int index, const Palette& pal, const std::string& name) {
   if (name == "coat") return [=](double u, double v) {
     Rgba c = Cloth(pal.top, u, v, 91, 0.06f);
     if (v < 0.08) c = Scale(pal.top, 0.65f);                  // belt
-    if (std::abs(FromFront(u)) > 0.48 && v > 0.45) c = Scale(c, 0.6f);  // back vent
+    if (std::abs(FromFront(u)) < 0.015 && v > 0.45) c = Scale(c, 0.6f);  // back vent (the coat's arc is centred on its back)
     if (v > 0.95) c = Scale(c, 0.85f);
     return c;
   };
