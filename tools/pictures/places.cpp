@@ -43,13 +43,17 @@ void WetReflection(Canvas& c, float floorY, float strength) {
   const Canvas above = c;
   for (int y = static_cast<int>(floorY); y < c.Height(); ++y) {
     const float depth = y - floorY;
-    const int srcY = static_cast<int>(floorY - depth * 1.2f);
+    const float srcY = floorY - depth * 1.2f;
     if (srcY < 0) break;
     const float fade = strength * (1 - depth / (c.Height() - floorY + 1));
     for (int x = 0; x < c.Width(); ++x) {
-      const float wobble = std::sin(y * 0.9f) * 2;
-      const Rgba s = above.Sample(x + 0.5f + wobble, srcY + 0.5f);
-      c.Paint(x, y, s, fade * 0.5f, BlendMode::Screen);
+      // Ripples smear the mirror image sideways and stretch it down.
+      Rgba sum{0, 0, 0, 0};
+      for (int i = 0; i < 4; ++i) {
+        const Rgba s = above.Sample(x + 0.5f + (i - 1.5f) * 3, srcY - i * 2.0f);
+        sum = {sum.r + s.r / 4, sum.g + s.g / 4, sum.b + s.b / 4, 1};
+      }
+      c.Paint(x, y, sum, fade * 0.5f, BlendMode::Screen);
     }
   }
 }
@@ -306,11 +310,12 @@ void Poolroom(Canvas& c, const Frame& f, PlaceMood mood) {
   for (int i = 0; i < 6; ++i)
     c.FillEllipse(f.P(0.4f + 0.06f * i + 0.03f * (i % 2), 0.68f + 0.05f * (i % 3)), f.S(0.012f), f.S(0.011f), balls[i]);
   const Rgba lamp = mood == PlaceMood::Dawn ? Hex(0xd0e0d8) : Hex(0xffd890);
-  c.FillPolygon({f.P(0.4f, 0.34f), f.P(0.6f, 0.34f), f.P(0.95f, 0.9f), f.P(0.05f, 0.9f)}, WithAlpha(lamp, 0.1f), BlendMode::Add);
-  LightFrom(c, f.P(0.5f, 0.5f), f.S(0.9f), 0.22f, lamp);
-  c.StrokeLine(f.P(0.5f, 0), f.P(0.5f, 0.3f), f.S(0.005f), kNight);
-  c.FillPolygon({f.P(0.38f, 0.35f), f.P(0.62f, 0.35f), f.P(0.56f, 0.29f), f.P(0.44f, 0.29f)}, Hex(0x0e3a22));
-  c.FillRect(f.X(0.38f), f.Y(0.345f), f.X(0.62f), f.Y(0.355f), WithAlpha(lamp, 0.9f));
+  c.FillPolygon({f.P(0.36f, 0.46f), f.P(0.64f, 0.46f), f.P(0.9f, 0.86f), f.P(0.1f, 0.86f)}, WithAlpha(lamp, 0.1f), BlendMode::Add);
+  LightFrom(c, f.P(0.5f, 0.6f), f.S(0.9f), 0.22f, lamp);
+  c.StrokeLine(f.P(0.5f, 0), f.P(0.5f, 0.4f), f.S(0.006f), kNight);
+  c.FillPolygon({f.P(0.34f, 0.465f), f.P(0.66f, 0.465f), f.P(0.58f, 0.39f), f.P(0.42f, 0.39f)}, Hex(0x0e3a22));
+  c.FillRect(f.X(0.34f), f.Y(0.458f), f.X(0.66f), f.Y(0.472f), WithAlpha(lamp, 0.9f));
+  c.Glow(f.P(0.5f, 0.47f), f.S(0.25f), WithAlpha(lamp, 0.35f), 2);
   Smoke(c, f, 93, Hex(0x6a5a48), 0.8f);
 }
 
