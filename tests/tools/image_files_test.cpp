@@ -21,7 +21,11 @@ std::uint32_t Le32(const std::vector<std::uint8_t>& b, size_t at) {
 
 class ImageFilesTest : public ::testing::Test {
  protected:
-  std::filesystem::path dir_ = std::filesystem::path(::testing::TempDir()) / "brelloch_images";
+  // One folder per test: ctest runs the cases of this suite in parallel.
+  std::filesystem::path dir_ =
+      std::filesystem::path(::testing::TempDir()) /
+      (std::string("brelloch_images_") +
+       ::testing::UnitTest::GetInstance()->current_test_info()->name());
   void SetUp() override { std::filesystem::create_directories(dir_); }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 };
