@@ -1,4 +1,5 @@
 // Full-screen pictures of the menus and the loading screens.
+#include <algorithm>
 #include <cmath>
 
 #include "common/text.h"
@@ -58,7 +59,18 @@ Canvas MainMenuPicture() {
 }
 
 Canvas PlainBackground() {
-  Canvas c = Alley(311, {400, -40}, 470, 0.55f);
+  Canvas c = Alley(311, {400, -40}, 470, 0.6f);
+  // The name sprayed on the wall through a stencil, faded and worn: character for the screens
+  // that print their buttons and text over this picture, too faint to fight with them.
+  const FontFace stencil(kDisplayFontFile, 230);
+  Canvas paint = TextLayer(stencil, "BRELLOCH", kBlood, 10, 8);
+  for (int y = 0; y < paint.Height(); ++y)
+    for (int x = 0; x < paint.Width(); ++x) {
+      const float wear = FractalNoise(313, x / 18.0f, y / 18.0f, 4);
+      paint.Paint(x, y, {0, 0, 0, 1}, std::clamp((0.62f - wear) * 3.0f, 0.0f, 1.0f), BlendMode::Erase);
+    }
+  c.Draw(paint, (kW - paint.Width()) / 2, 170, BlendMode::Over, 0.3f);
+  c.EllipticGlow({400, 470}, 420, 40, WithAlpha(kAmber, 0.18f), 1.5f);
   // A lit strip where the screen titles stand (menu y 520).
   c.FillRect(0, FromBottom(555), kW, FromBottom(505), WithAlpha(kNight, 0.6f));
   c.FillRect(0, FromBottom(557), kW, FromBottom(555), WithAlpha(kAmber, 0.5f), BlendMode::Add);
