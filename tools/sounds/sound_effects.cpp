@@ -41,6 +41,7 @@ std::vector<float> Footfall(unsigned seed, float weight) {
                      0.7f * thud.At(t) * PercEnvelope(t, 0.003, 0.035)) +
            0.25f * scuff.Process(w) * PercEnvelope(t - 0.045, 0.004, 0.025);
   }
+  FadeEdges(s, R, 0.0, 0.03);  // the scuff's last whisper ends at rest, not on a cut
   return s;
 }
 
