@@ -279,7 +279,9 @@ void Park(Scene& s) {
   Bench(s, -5.5, -4.2, 4);
   Bench(s, 6, -4.2, 4);
   s.map.Cylinder(s.M(Look("darkmetal.bmp")), {9.5, F, -4.0}, 0.4, 1.3, 10);  // litter bin
-  for (double x : {-11.0, -5.0, 5.0, 11.0}) StreetLamp(s, x, -3.2, -0.4, 6.6);
+  // Two lamps lean over the path; a third stands among the trees behind the fighters.
+  for (double x : {-5.0, 5.0}) StreetLamp(s, x, -3.2, -0.4, 6.6);
+  StreetLamp(s, 0.0, -8.0, -5.5, 6.6);
 }
 
 // The street of arenas 5 and 6: asphalt along the fight, a raised pavement behind it.
@@ -314,7 +316,8 @@ void Crosswalk(Scene& s) {
   }
   Car(s, 8.5, -4.6, "red.bmp");
   s.map.Cylinder(s.M(Look("darkmetal.bmp")), {-8.5, F + 0.2, -8.0}, 0.45, 1.5, 10);  // litter bin
-  for (double x : {-11.0, -5.0, 5.0, 11.0}) StreetLamp(s, x, -8.5, -1.0, 7.2);
+  for (double x : {-5.0, 5.0}) StreetLamp(s, x, -8.5, -1.0, 7.2);
+  StreetLamp(s, 0.0, -9.2, -6.0, 7.2);
 }
 
 // 6: the bus stop: a shelter with a bench and a timetable, the stop's sign, shop fronts.
