@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -169,6 +170,57 @@ TEST_F(FighterSheetTest, StandingFiguresShowTheirLitOuterSideAtFullHeight) {
     EXPECT_GT(heightUnits, 2.9) << "character " << c + 1;
     EXPECT_LT(heightUnits, 3.8) << "character " << c + 1;
   }
+}
+
+TEST_F(FighterSheetTest, PortraitsShowEightDifferentlyDressedCharacters) {
+  constexpr int PortraitWidth = 100, PortraitHeight = 200;
+  FighterModel models[8];
+  Canvas sheet(8 * PortraitWidth, PortraitHeight);
+  Rgba average[8];
+  for (int c = 0; c < 8; ++c) {
+    ASSERT_TRUE(models[c].Load(".\\base\\fighters\\", std::to_string(c + 1).c_str(), 0));
+    char path[64];
+    std::snprintf(path, sizeof path, ".\\base\\textures\\tex%02d.bmp", 30 + c);
+    const unsigned int skin = LoadMaterialTexture(path);
+    glViewport(0, 0, 800, 600);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    PrepareLighting(true);
+    glViewport(0, 0, PortraitWidth, PortraitHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(40.0, static_cast<double>(PortraitWidth) / PortraitHeight, 0.5, 50.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const GLfloat headlight[4] = {0, 0, 0, 1};
+    glLightfv(GL_LIGHT0, GL_POSITION, headlight);
+    // Three-quarter view from the front.
+    gluLookAt(3.2, 2.2, 4.4, 0.1, 1.75, 0, 0, 1, 0);
+    glBindTexture(GL_TEXTURE_2D, skin);
+    ShowFrame(models[c], "LEGS_STAND", 0);
+    DrawFigureAt(models[c], 0, false);
+    CopyToSheet(sheet, 0, 0, PortraitWidth, PortraitHeight, c * PortraitWidth, 0);
+    // The figure's average colour (background pixels are black and left out).
+    double sum[3] = {};
+    int n = 0;
+    for (int y = 0; y < PortraitHeight; ++y)
+      for (int x = c * PortraitWidth; x < (c + 1) * PortraitWidth; ++x) {
+        const Rgba p = sheet.Get(x, y);
+        if (p.r + p.g + p.b < 0.02f) continue;
+        sum[0] += p.r, sum[1] += p.g, sum[2] += p.b, ++n;
+      }
+    ASSERT_GT(n, 500);
+    average[c] = {static_cast<float>(sum[0] / n), static_cast<float>(sum[1] / n), static_cast<float>(sum[2] / n), 1};
+  }
+  std::filesystem::create_directories("contact_sheets");
+  WritePng("contact_sheets/portraits.png", sheet);
+  // Told apart by their clothes: no two characters share an overall colour.
+  for (int a = 0; a < 8; ++a)
+    for (int b = a + 1; b < 8; ++b) {
+      const float d = std::abs(average[a].r - average[b].r) + std::abs(average[a].g - average[b].g) +
+                      std::abs(average[a].b - average[b].b);
+      EXPECT_GT(d, 0.04f) << "characters " << a + 1 << " and " << b + 1;
+    }
 }
 
 }  // namespace

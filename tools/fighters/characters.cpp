@@ -242,8 +242,9 @@ Character BuildCharacter(int index) {
       hair.arcTo = 298;
       parts.push_back(hair);
       parts.push_back(Part("skirt", Bone::Pelvis, PartPlace({0, 0, 0}),
-                           {{0.2, 0.16, 0.25, 0}, {0.08, 0.19, 0.31, 0}, {-0.12, 0.24, 0.345, 0},
-                            {-0.34, 0.29, 0.38, 0}, {-0.46, 0.31, 0.39, 0}},
+                           // Flared forward, so the stepping front thigh stays inside it.
+                           {{0.2, 0.16, 0.25, 0}, {0.08, 0.2, 0.31, 0.01}, {-0.12, 0.27, 0.35, 0.03},
+                            {-0.34, 0.34, 0.39, 0.06}, {-0.46, 0.37, 0.4, 0.07}},
                            16, 64, 32));
       c.guardHeight = -0.05;
       c.stanceWidth = 0.85;
