@@ -1,5 +1,6 @@
 #include "pictures/figures.h"
 
+#include <algorithm>
 #include <cmath>
 
 FigureLook CharacterLook(int rosterIndex) {
@@ -172,7 +173,8 @@ void DrawBody(const Body& b, const FigureLook& look) {
 
 void DrawFigure(Canvas& canvas, Point feet, float height, float facing, const FigureLook& look,
                 Rgba body, Rgba rimColour, float rimSide) {
-  const float rim = std::max(1.5f, height * 0.012f);
+  // A thin rim reads as light on the edge; a thick one would read as a second figure.
+  const float rim = std::clamp(height * 0.012f, 1.5f, 4.5f);
   if (rimColour.a > 0) DrawBody({canvas, feet, height, facing, look.bulk, rimColour, rim * rimSide}, look);
   DrawBody({canvas, feet, height, facing, look.bulk, body, 0}, look);
 }

@@ -188,9 +188,9 @@ void Tree(Canvas& c, const Frame& f, float u, float v, float size, std::uint32_t
 }
 
 void Park(Canvas& c, const Frame& f, PlaceMood mood) {
-  Sky(c, f, Hex(0x04060c), mood == PlaceMood::Dawn ? Hex(0x6d6a80) : Hex(0x1a1f2c), 0.6f);
-  c.Glow(f.P(0.8f, 0.15f), f.S(0.25f), WithAlpha(kMoon, 0.35f), 2);
-  c.FillEllipse(f.P(0.8f, 0.15f), f.S(0.04f), f.S(0.04f), Hex(0xdfe6f0));
+  Sky(c, f, Hex(0x05070e), mood == PlaceMood::Dawn ? Hex(0x6d6a80) : Hex(0x2c3448), 0.6f);
+  c.Glow(f.P(0.45f, 0.14f), f.S(0.45f), WithAlpha(kMoon, 0.4f), 2);
+  c.FillEllipse(f.P(0.45f, 0.14f), f.S(0.04f), f.S(0.04f), Hex(0xdfe6f0));
   // City towers far off.
   for (int i = 0; i < 14; ++i) {
     const float u = i / 14.0f, top = 0.3f + 0.2f * Hash01(61, i, 0);
@@ -203,11 +203,13 @@ void Park(Canvas& c, const Frame& f, PlaceMood mood) {
   const float ground = f.Y(0.66f);
   c.FillRect(0, ground, f.w, f.h, Hex(0x101510));
   PaintConcrete(c, f.X(0.3f), ground, f.X(0.7f), f.h, Hex(0x34302a), f.S(0.1f), 63);
-  for (int i = 0; i < 5; ++i)
-    Tree(c, f, 0.05f + i * 0.23f + (i % 2) * 0.04f, 0.68f, 0.35f + 0.1f * (i % 2), 64 + i, Hex(0x070907));
+  // Trees frame the path on both sides and leave the sky open in the middle.
+  const float treeUs[] = {0.02f, 0.17f, 0.86f, 1.0f};
+  for (int i = 0; i < 4; ++i)
+    Tree(c, f, treeUs[i], 0.7f, 0.42f + 0.08f * (i % 2), 64 + i, Hex(0x070907));
   // A park lamp and a burned bench under it.
   const Rgba lamp = mood == PlaceMood::Alarm ? kEmber : kAmber;
-  LightFrom(c, f.P(0.62f, 0.4f), f.S(1.0f), 0.3f, lamp);
+  LightFrom(c, f.P(0.62f, 0.4f), f.S(1.1f), 0.42f, lamp);
   c.FillRect(f.X(0.615f), f.Y(0.4f), f.X(0.627f), f.Y(0.8f), Hex(0x0d0d0d));
   Bulb(c, f.P(0.62f, 0.4f), f.S(0.018f), lamp);
   c.EllipticGlow(f.P(0.6f, 0.82f), f.S(0.4f), f.S(0.08f), WithAlpha(lamp, 0.4f), 1.3f);
@@ -221,7 +223,7 @@ void Park(Canvas& c, const Frame& f, PlaceMood mood) {
     c.Glow(f.P(0.19f, 0.7f), f.S(0.25f), WithAlpha(kEmber, 0.7f), 2);
     c.Glow(f.P(0.19f, 0.71f), f.S(0.05f), WithAlpha(kGold, 0.9f), 1);
   }
-  Smoke(c, f, 65, Hex(0x3a4048), 0.5f);
+  Smoke(c, f, 65, Hex(0x3a4048), 0.3f);
 }
 
 void Crosswalk(Canvas& c, const Frame& f, PlaceMood mood) {
