@@ -120,7 +120,9 @@ void DrawOneFighterModel(benchmark::State& state) {
     glTranslatef(0.0f, -1.0f, -4.0f);
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
     if (state.range(0) == 1) UseLightingProgram();
-    UploadObjectSpaceLights(ObjectSpaceLightsFromModelview());
+    Matrix4 placement;
+    glGetFloatv(GL_MODELVIEW_MATRIX, placement.m);
+    UploadObjectSpaceLights(ComputeObjectSpaceLights(placement, SceneLights, ViewDirection));
     SetFighterMaterial();
     model.Draw();
     StopLightingProgram();

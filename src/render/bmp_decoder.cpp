@@ -45,7 +45,7 @@ struct Header {
 // The image being written: rows bottom-up as the caller wants them.
 class Canvas {
  public:
-  Canvas(const Header& h) : width_(h.width), height_(h.height), topDown_(h.topDown) {
+  explicit Canvas(const Header& h) : width_(h.width), height_(h.height), topDown_(h.topDown) {
     image.width = static_cast<int>(h.width);
     image.height = static_cast<int>(h.height);
     image.pixels.assign(static_cast<std::size_t>(h.width * h.height * 3), 0);

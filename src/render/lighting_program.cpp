@@ -169,12 +169,6 @@ void UploadObjectSpaceLights(const ObjectSpaceLights& lights) {
   SetUniform(LightingUniform::CameraOri, lights.viewDirection.x, lights.viewDirection.y, lights.viewDirection.z);
 }
 
-ObjectSpaceLights ObjectSpaceLightsFromModelview() {
-  Matrix4 model;
-  glGetFloatv(GL_MODELVIEW_MATRIX, model.m);
-  return ComputeObjectSpaceLights(model, SceneLights, ViewDirection);
-}
-
 void SetMaterial(const float ambient[4], const float diffuse[4], const float specular[4], const float emissive[4],
                  float shininess) {
   glMaterialfv(GL_FRONT, GL_AMBIENT, ambient);

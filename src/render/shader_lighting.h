@@ -57,8 +57,6 @@ void SetUniform(LightingUniform uniform, int a);
 
 // Uploads "lightPos".."light3Pos" (w = 1), "lightOri".."light3Ori" and "cameraOri".
 void UploadObjectSpaceLights(const ObjectSpaceLights& lights);
-// Reads the current modelview matrix as the model matrix and uploads the scene lights in its space.
-ObjectSpaceLights ObjectSpaceLightsFromModelview();
 
 // Material colours as GL front material and as the shader's material uniforms (alpha sent as 1).
 void SetMaterial(const float ambient[4], const float diffuse[4], const float specular[4],

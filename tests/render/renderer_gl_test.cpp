@@ -79,7 +79,7 @@ GlTest::Pixel LitRedQuad(const Vector3& lightPosition, const Vector3& lightDirec
   // The other two lamps are far away and point away.
   SceneLights[1] = SceneLights[2] = {{0, 0, -500}, {0, 0, -1}, {1, 1, 1}, 5};
   ViewDirection = {0, 0, -1};
-  UploadObjectSpaceLights(ObjectSpaceLightsFromModelview());
+  UploadObjectSpaceLights(ComputeObjectSpaceLights(Matrix4{}, SceneLights, ViewDirection));
   SetUniform(LightingUniform::Decal, 0);
   for (LightingUniform colour : {LightingUniform::LightColor, LightingUniform::Light2Color, LightingUniform::Light3Color}) {
     SetUniform(colour, 1.0f, 1.0f, 1.0f, 1.0f);
