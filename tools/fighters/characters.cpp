@@ -167,7 +167,7 @@ Shape ShapeOf(int index) {
   Shape s;
   switch (index) {
     case 0: s.bulk = 1.05; s.shoulders = 1.06; break;                            // Boxer
-    case 1: s.bulk = 1.25; s.shoulders = 1.1; s.belly = 0.13; s.hips = 1.12; break;  // Kingpin
+    case 1: s.bulk = 1.32; s.shoulders = 1.12; s.belly = 0.2; s.hips = 1.18; break;  // Kingpin
     case 2: s.bulk = 1.05; break;                                                 // Cop
     case 3: s.scale = 1.02; s.bulk = 1.12; s.belly = 0.05; break;                 // Truck driver
     case 4: s.scale = 1.07; s.bulk = 1.22; s.shoulders = 1.15; s.belly = 0.04; break;  // Biker

@@ -107,9 +107,8 @@ Rgba Chest(int index, const Palette& pal, double u, double v) {
   const double x = FromFront(u);
   const double ax = std::abs(x);
   switch (index) {
-    case 0: {  // bare torso: pectorals and a line down the belly
+    case 0: {  // bare torso: a line down the belly, the stomach muscles, nipples
       Rgba c = Cloth(pal.skin, u, v, 21, 0.04f);
-      if (Near(v, 0.4, 0.015) && ax < 0.14 && ax > 0.015) c = Scale(c, 0.85f);
       if (ax < 0.006 && v > 0.42 && v < 0.8) c = Scale(c, 0.88f);
       if (ax < 0.1 && v > 0.5 && v < 0.82 && Near(std::fmod(v * 14, 1.0), 0.5, 0.06)) c = Scale(c, 0.92f);
       if (Near(ax, 0.075, 0.012) && Near(v, 0.37, 0.012)) c = Hex(0x7A4A38);
