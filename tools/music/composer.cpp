@@ -96,15 +96,15 @@ std::vector<float> Compose(const TrackStyle& s) {
   const std::vector<float> closedHat = HiHat(false, s.seed + 3);
   const std::vector<float> openHat = HiHat(true, s.seed + 4);
 
-  // The melody: an eight-bar plan A A' B A'' of two-bar phrases, made once and sung wherever the
-  // arrangement has a lead.
+  // The melody: two eight-bar tunes (a verse and a chorus), each planned A A' B A'' in two-bar
+  // phrases, taking turns every eight bars wherever the arrangement has a lead.
   std::vector<std::vector<Note>> phrases;
-  {
+  for (int tune = 0; tune < 2; ++tune) {
     std::vector<int> chords;
     for (int bar = 0; bar < 8; ++bar) chords.push_back(s.progression[size_t(bar) % s.progression.size()]);
     const std::vector<Note> a = Motif(dice, {chords[0], chords[1]});
     const std::vector<Note> b = Motif(dice, {chords[4], chords[5]});
-    phrases = {a, Vary(a, dice), b, Vary(a, dice)};
+    for (const std::vector<Note>& phrase : {a, Vary(a, dice), b, Vary(a, dice)}) phrases.push_back(phrase);
   }
   const int leadBase = s.rootMidi + 12;
 
@@ -143,7 +143,7 @@ std::vector<float> Compose(const TrackStyle& s) {
       mix.AddStereo(frameOf(barStep), l, r, 0.5f);
     }
     if (Has(parts, 'l') && bar % 2 == 0) {
-      const std::vector<Note>& phrase = phrases[size_t(bar / 2) % phrases.size()];
+      const std::vector<Note>& phrase = phrases[size_t(bar / 2) % phrases.size()];  // 16 bars round
       for (const Note& note : phrase) {
         const double midi = leadBase + Degree(s.scale, note.degree);
         mix.Add(frameOf(barStep + note.step), LeadNote(midi, note.length * stepSeconds * 0.92, s.sawLead, s.brightness),
