@@ -215,4 +215,54 @@ TEST_F(DriverEndToEndTest, AFailedExpectationEndsTheRunWithThree) {
   EXPECT_EQ(WrittenSettings().size(), 24u);
 }
 
+TEST_F(DriverEndToEndTest, TheMenusReadThePointerAndTheQuitDialogEndsTheGame) {
+  const DriverRun run = Run(
+      "step 40\n"
+      "until loaded within 300\n"
+      "move 400 300\n"
+      "frames 1\n"
+      "expect pointer 400 300\n"
+      "click 589 441\n"  // "   EXIT"
+      "expect state QuitConfirm\n"
+      "click 399 426\n"  // "Yes"
+      "frames 1\n");
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_EQ(run.errors.find("before line"), std::string::npos) << run.errors;
+  EXPECT_EQ(WrittenSettings().size(), 24u);
+}
+
+TEST_F(DriverEndToEndTest, AnInactiveWindowRunsNoFrames) {
+  const DriverRun run = Run(
+      "step 40\n"
+      "deactivate\n"
+      "frames 400\n"  // twice the loading phase, had the frames run
+      "expect inactive\n"
+      "expect loading\n"
+      "minimise\n"
+      "activate\n"
+      "expect active\n"
+      "until loaded within 250\n");
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+}
+
+// Offscreen (no DISPLAY): the fight frames are the slowest of the suite.
+TEST_F(DriverEndToEndTest, EscapePausesTheFightOnlyAfterTheIntro) {
+  const DriverRun run = Run(
+      "step 49\n"
+      "until loaded within 300\n"
+      "click 211 441\n"  // "  FIGHT"
+      "expect state PreFight\n"
+      "click 740 566\n"  // " NEXT"
+      "expect state Fight\n"
+      "key press Escape\n"
+      "expect state Fight\n"
+      "wait 5.1\n"
+      "key press Escape\n"
+      "expect state Pause\n"
+      "key press Escape\n"
+      "expect state Pause\n",
+      "-u DISPLAY ALSOFT_DRIVERS=null");
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+}
+
 }  // namespace
