@@ -1,0 +1,151 @@
+// The window procedure on its own: no window, no GL context and no audio device are needed, since
+// everything it calls does nothing without them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+
+#include "app/app.h"
+#include "app/window_procedure.h"
+#include "audio/audio.h"
+#include "screens/screens.h"
+
+namespace {
+
+WindowMessage Message(MessageKind kind, int virtualKey = 0) {
+  WindowMessage message;
+  message.kind = kind;
+  message.virtualKey = virtualKey;
+  return message;
+}
+
+WindowMessage Activation(bool active, bool minimised) {
+  WindowMessage message = Message(MessageKind::Activate);
+  message.active = active;
+  message.minimised = minimised;
+  return message;
+}
+
+class WindowProcedureTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::fill(std::begin(KeyState), std::end(KeyState), 0);
+    WindowActive = true;
+    ScreenFlow = ScreenFlowState{};
+    ScreenFlow.gameState = GameState::MainMenu;
+    Settings = GameSettings{};
+    Settings.musicOn = true;
+    LoadState = LoadStateRecord{};
+    LoadState.loadPending = false;
+    MusicFade = 0.5f;
+    MenuMusicPending = false;
+  }
+  void TearDown() override {
+    WindowMessage drained;
+    while (PeekWindowMessage(drained)) {
+    }
+  }
+};
+
+TEST_F(WindowProcedureTest, KeysAreRecordedButSystemKeysNever) {
+  WindowProcedure(Message(MessageKind::KeyDown, 'Z'));
+  EXPECT_EQ(KeyState['Z'], 1);
+  WindowProcedure(Message(MessageKind::KeyDown, 'Z'));  // auto-repeat
+  EXPECT_EQ(KeyState['Z'], 1);
+  WindowProcedure(Message(MessageKind::KeyUp, 'Z'));
+  EXPECT_EQ(KeyState['Z'], 0);
+
+  WindowProcedure(Message(MessageKind::SystemKeyDown, VirtualKey::F10));
+  WindowProcedure(Message(MessageKind::SystemKeyDown, VirtualKey::Menu));
+  WindowProcedure(Message(MessageKind::SystemKeyDown, 'X'));
+  EXPECT_EQ(KeyState[VirtualKey::F10], 0);
+  EXPECT_EQ(KeyState[VirtualKey::Menu], 0);
+  EXPECT_EQ(KeyState['X'], 0);
+
+  // A key without a code of its own changes nothing.
+  WindowProcedure(Message(MessageKind::KeyDown, 0));
+  EXPECT_EQ(std::count(std::begin(KeyState), std::end(KeyState), 1), 0);
+}
+
+TEST_F(WindowProcedureTest, CloseAsksToQuitWithZero) {
+  WindowProcedure(Message(MessageKind::Close));
+  WindowMessage message;
+  ASSERT_TRUE(PeekWindowMessage(message));
+  EXPECT_EQ(message.kind, MessageKind::Quit);
+  EXPECT_EQ(message.exitCode, 0);
+}
+
+TEST_F(WindowProcedureTest, DeactivationAndActivationRestartTheMenuMusicFade) {
+  WindowProcedure(Activation(false, false));
+  EXPECT_FALSE(WindowActive);
+  EXPECT_TRUE(MenuMusicPending);
+  EXPECT_FLOAT_EQ(MusicFade, kMusicFadeStart);
+
+  MusicFade = 0.5f;
+  MenuMusicPending = false;
+  WindowProcedure(Activation(true, false));
+  EXPECT_TRUE(WindowActive);
+  EXPECT_TRUE(MenuMusicPending);
+  EXPECT_FLOAT_EQ(MusicFade, kMusicFadeStart);
+
+  // Minimising counts as deactivation even when it arrives as an activation.
+  WindowProcedure(Activation(true, true));
+  EXPECT_FALSE(WindowActive);
+}
+
+TEST_F(WindowProcedureTest, MusicIsLeftAloneWhileLoadingOrSwitchedOff) {
+  LoadState.loadPending = true;
+  WindowProcedure(Activation(true, false));
+  EXPECT_TRUE(WindowActive);
+  EXPECT_FLOAT_EQ(MusicFade, 0.5f);
+  EXPECT_FALSE(MenuMusicPending);
+
+  Settings.musicOn = false;
+  WindowProcedure(Activation(false, false));
+  EXPECT_FALSE(WindowActive);
+  EXPECT_FLOAT_EQ(MusicFade, 0.5f);
+  EXPECT_FALSE(MenuMusicPending);
+}
+
+TEST_F(WindowProcedureTest, FightMusicIsTheOneRestartedDuringAFight) {
+  ScreenFlow.gameState = GameState::Fight;
+  WindowProcedure(Activation(false, false));
+  EXPECT_FALSE(MenuMusicPending);
+  EXPECT_FLOAT_EQ(MusicFade, kMusicFadeStart);
+  MusicFade = 0.5f;
+  WindowProcedure(Activation(true, false));
+  EXPECT_FALSE(MenuMusicPending);
+  EXPECT_FLOAT_EQ(MusicFade, kMusicFadeStart);
+}
+
+TEST_F(WindowProcedureTest, LeftClicksReachTheMenusButNotTheFight) {
+  // The pointer of the last menu frame lies on the main menu's EXIT button.
+  ScreenFlow.PointerX = 589;
+  ScreenFlow.PointerY = 441;
+  WindowProcedure(Message(MessageKind::RightButtonDown));
+  WindowProcedure(Message(MessageKind::LeftButtonUp));
+  EXPECT_EQ(ScreenFlow.gameState, GameState::MainMenu);
+  WindowProcedure(Message(MessageKind::LeftButtonDown));
+  EXPECT_EQ(ScreenFlow.gameState, GameState::QuitConfirm);
+
+  ScreenFlow.gameState = GameState::Fight;
+  WindowProcedure(Message(MessageKind::LeftButtonDown));
+  EXPECT_EQ(ScreenFlow.gameState, GameState::Fight);
+}
+
+TEST_F(WindowProcedureTest, PointerMovesUpdateTheHoverFlags) {
+  ScreenFlow.PointerX = 589;
+  ScreenFlow.PointerY = 441;
+  WindowProcedure(Message(MessageKind::PointerMove));
+  EXPECT_TRUE(ScreenFlow.hover[4]);
+  ScreenFlow.PointerX = 10;
+  WindowProcedure(Message(MessageKind::SystemKeyDown, VirtualKey::Menu));  // any other message too
+  EXPECT_FALSE(ScreenFlow.hover[4]);
+
+  ScreenFlow.PointerX = 589;
+  ScreenFlow.gameState = GameState::Fight;
+  WindowProcedure(Message(MessageKind::PointerMove));
+  EXPECT_FALSE(ScreenFlow.hover[4]);
+}
+
+}  // namespace
