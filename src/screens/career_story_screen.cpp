@@ -22,7 +22,8 @@ void DrawStoryPictures(int arena) {
   glEnable(GL_BLEND);
   for (int k = 0; k < StoryPictureCount(arena); ++k) {
     float alpha = StoryPictureAlpha(arena, k, StoryClock);
-    if (alpha < 0) continue;
+    // A picture that could not be loaded stays black rather than flashing up as a white quad.
+    if (alpha < 0 || StoryImages[k].texture == 0) continue;
     if (alpha > 1) alpha = 1;
     glColor4f(1, 1, 1, alpha);
     glBindTexture(GL_TEXTURE_2D, StoryImages[k].texture);
