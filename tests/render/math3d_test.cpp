@@ -82,26 +82,3 @@ TEST(Math3d, SingularMatrixIsLeftAsItWas) {
   EXPECT_FALSE(Invert(m));
   for (int i = 0; i < 16; ++i) EXPECT_EQ(m.m[i], before.m[i]);
 }
-
-TEST(Math3d, PointsMoveAndDirectionsDoNot) {
-  Matrix4 m;
-  m.m[12] = 5;
-  const Vector3 p = TransformPoint(m, {1, 2, 3});
-  const Vector3 d = TransformDirection(m, {1, 2, 3});
-  EXPECT_FLOAT_EQ(p.x, 6);
-  EXPECT_FLOAT_EQ(d.x, 1);
-}
-
-TEST(Math3d, VectorOperations) {
-  EXPECT_FLOAT_EQ(Length({3, 4, 0}), 5);
-  const Vector3 n = Normalize({0, 0, 2});
-  EXPECT_FLOAT_EQ(n.z, 1);
-  const Vector3 zero = Normalize({0, 0, 0});
-  EXPECT_EQ(zero.x, 0);
-  EXPECT_FALSE(std::isnan(zero.y));
-  const Vector3 c = Cross({1, 0, 0}, {0, 1, 0});
-  EXPECT_FLOAT_EQ(c.z, 1);
-  const Vector3 d = Difference({1, 2, 3}, {1, 1, 1});
-  EXPECT_FLOAT_EQ(d.y, 1);
-  EXPECT_FLOAT_EQ(d.z, 2);
-}
