@@ -88,10 +88,11 @@ Canvas Planks(Rgba wood, std::uint32_t seed) {
   });
 }
 
+// One even blue, so that the sky walls, the lid and the sky behind distant trees and houses meet
+// without a seam wherever their pictures happen to start.
 Canvas Sky(bool cloudy) {
   return PerPixel([=](int x, int y) {
-    const float t = y / static_cast<float>(Size);
-    Rgba c = Mix(Hex(0x5F95D8), Hex(0xA8CBEF), t);
+    Rgba c = Hex(0x7EAEE4);
     if (cloudy) {
       const float cloud = Fractal(77, x, y, 4, 5);
       if (cloud > 0.55f) c = Mix(c, Hex(0xF4F6FA), std::min(1.0f, (cloud - 0.55f) * 4));
