@@ -1,3 +1,4 @@
+#include <AL/al.h>
 #include <GL/gl.h>
 #include <GL/glext.h>
 #include <GL/glu.h>
@@ -7,6 +8,7 @@
 
 #include "app/frame_clock.h"
 #include "arena/arena.h"
+#include "audio/audio.h"
 #include "fight/fighter.h"
 #include "fight/match_state.h"
 #include "fight/view/fight_view.h"
@@ -228,6 +230,44 @@ TEST_F(FightSceneGl, FightersWithoutModelDataStartTheirAnimationsAndLeaveTheIden
   glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
   EXPECT_FLOAT_EQ(modelview[14], 0.0f);
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(FightSceneGl, CameraCarriesTheListenerAndTheFightSoundsUnlessSkipped) {
+  ASSERT_TRUE(OpenAudio()) << AudioOpenError();  // OpenAL Soft's null device in the tests
+  Fighters[0].velocity = FightVector{3.0f, 0.0f, 4.0f, 0.0f};
+  ViewDirection = Vector3{1.0f, 0.0f, 0.0f};
+  ApplyCamera(false);
+  float listener[3] = {};
+  alGetListenerfv(AL_POSITION, listener);
+  EXPECT_FLOAT_EQ(listener[0], ListenerPosition[0]);
+  EXPECT_FLOAT_EQ(listener[1], ListenerPosition[1]);
+  EXPECT_FLOAT_EQ(listener[2], ListenerPosition[2]);
+  float velocity[3] = {};
+  alGetListenerfv(AL_VELOCITY, velocity);
+  EXPECT_FLOAT_EQ(velocity[0], 0.6f);  // fighter one's velocity at unit length
+  EXPECT_FLOAT_EQ(velocity[2], 0.8f);
+  float orientation[6] = {};
+  alGetListenerfv(AL_ORIENTATION, orientation);
+  EXPECT_FLOAT_EQ(orientation[0], 1.0f);
+  EXPECT_FLOAT_EQ(orientation[4], 1.0f);
+  for (SoundSource* sound : FightSounds) {
+    float at[3] = {};
+    alGetSourcefv(sound->source, AL_POSITION, at);
+    EXPECT_FLOAT_EQ(at[1], listener[1] + 2.0f);
+    EXPECT_FLOAT_EQ(at[2], listener[2]);
+  }
+
+  // The lamps' application moves ListenerPosition but leaves OpenAL where it was.
+  Fighters[0].position.x += 4.0f;
+  Fighters[1].position.x += 4.0f;
+  glLoadIdentity();
+  ApplyCamera(true);
+  EXPECT_FLOAT_EQ(ListenerPosition[0], listener[0] + 4.0f);
+  float after[3] = {};
+  alGetListenerfv(AL_POSITION, after);
+  EXPECT_FLOAT_EQ(after[0], listener[0]);
+  glLoadIdentity();
+  CloseAudio();
 }
 
 }  // namespace
