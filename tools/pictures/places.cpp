@@ -149,7 +149,7 @@ void GasStation(Canvas& c, const Frame& f, PlaceMood mood) {
   c.FillPolygon({f.P(0, 0.62f), f.P(0, 0.52f), f.P(0.2f, 0.48f), f.P(0.45f, 0.55f), f.P(0.7f, 0.47f),
                  f.P(1, 0.53f), f.P(1, 0.62f)}, Hex(0x0b0a10));
   // Canopy with a lit edge and its light pouring down.
-  const Rgba lamp = mood == PlaceMood::Alarm ? kBlood : Hex(0xfff1d0);
+  const Rgba lamp = mood == PlaceMood::Alarm ? kBlood : Hex(0xffdca0);
   c.FillPolygon({f.P(0.18f, 0.78f), f.P(0.95f, 0.78f), f.P(0.92f, 0.3f), f.P(0.22f, 0.3f)},
                 WithAlpha(lamp, 0.12f), BlendMode::Add);
   c.FillRect(f.X(0.15f), f.Y(0.2f), f.X(0.98f), f.Y(0.28f), Hex(0xd8d2c8));
@@ -164,7 +164,7 @@ void GasStation(Canvas& c, const Frame& f, PlaceMood mood) {
     c.FillRect(f.X(u + 0.012f), f.Y(0.58f), f.X(u + 0.058f), f.Y(0.63f), Hex(0x20302a));
     c.FillRect(f.X(u + 0.015f), f.Y(0.59f), f.X(u + 0.05f), f.Y(0.61f), WithAlpha(Hex(0x7dff9a), 0.8f));
   }
-  LightFrom(c, f.P(0.58f, 0.3f), f.S(1.4f), 0.35f, lamp);
+  LightFrom(c, f.P(0.58f, 0.3f), f.S(1.3f), 0.3f, lamp);
   c.EllipticGlow(f.P(0.58f, 0.85f), f.S(0.6f), f.S(0.12f), WithAlpha(lamp, 0.25f), 1.2f);
   // The price sign on its pole.
   c.FillRect(f.X(0.06f), f.Y(0.1f), f.X(0.075f), ground, Hex(0x16161a));
@@ -252,7 +252,8 @@ void Crosswalk(Canvas& c, const Frame& f, PlaceMood mood) {
   const Rgba red = mood == PlaceMood::Dawn ? kAmber : Hex(0xff2a20);
   c.FillRect(f.X(0.8f), f.Y(0.2f), f.X(0.812f), f.Y(0.72f), Hex(0x0c0c0e));
   c.FillRect(f.X(0.785f), f.Y(0.12f), f.X(0.827f), f.Y(0.3f), Hex(0x141416));
-  c.Glow(f.P(0.806f, 0.15f), f.S(0.3f), WithAlpha(red, 0.45f), 2);
+  c.Glow(f.P(0.806f, 0.15f), f.S(0.45f), WithAlpha(red, 0.6f), 2);
+  c.Glow(f.P(0.806f, 0.15f), f.S(0.08f), WithAlpha(red, 0.9f), 1.2f);
   c.FillEllipse(f.P(0.806f, 0.15f), f.S(0.014f), f.S(0.014f), Mix(red, {1, 1, 1, 1}, 0.4f));
   for (float v : {0.2f, 0.25f}) c.FillEllipse(f.P(0.806f, v), f.S(0.012f), f.S(0.012f), Hex(0x202020));
   // Street lamp.

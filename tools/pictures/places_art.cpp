@@ -56,7 +56,7 @@ Shot StoryShot(int arena, int k) {
     case 1: return {arena, arena == 2 ? PlaceMood::Alarm : PlaceMood::Calm,
                     {{arena - 1, 0.66f, 0.75f, -1, CharacterLook(arena - 1).pose}}};
     default: return {arena, PlaceMood::Calm,
-                     {{0, 0.34f, 0.6f, 1, P::Guard}, {arena - 1, 0.68f, 0.62f, -1, P::Guard}}};
+                     {{0, 0.36f, 0.6f, 1, P::Punch}, {arena - 1, 0.7f, 0.62f, -1, P::Guard}}};
   }
 }
 
