@@ -70,10 +70,10 @@ std::string ScriptForEveryArena() {
   for (int arena = 1; arena <= 7; ++arena) {
     if (arena > 1) script << kNextArenaArrow << "\n";
     script << kFightButton << "\nexpect state PreFight\n"
-           << "frames 30\n" << kVersusNextButton << "\nexpect state Fight\n"
+           << "frames 2\n" << kVersusNextButton << "\nexpect state Fight\n"
            << "wait 2\nscreenshot arena" << arena << "-intro.png\n"
-           // The round goes live 4 s into the intro and the overlay goes 5 s in.
-           << "wait 3.5\nexpect state Fight\nscreenshot arena" << arena << "-live.png\n"
+           // The round goes live 4 s into the intro, which ends (and lets Escape pause) 5 s in.
+           << "wait 3.2\nexpect state Fight\nscreenshot arena" << arena << "-live.png\n"
            << "key press escape\nexpect state Pause\n"
            << kPauseExitButton << "\nexpect state TwoPlayerSetup\n";
   }
