@@ -280,4 +280,24 @@ TEST_F(DriverEndToEndTest, TheGameReportsAFailedStartOnStandardErrorWithoutWaiti
   EXPECT_FALSE(fs::exists(folder_ / "base" / "menu.inf"));
 }
 
+// The script's timer readings go through the platform counter, TimerNowMs and the frame clock.
+TEST_F(DriverEndToEndTest, TimerReadingsDriveTheFrameClock) {
+  const DriverRun run = Run(
+      "step 16\n"
+      "frames 2\n"
+      "expect step 1.6\n"
+      "timer 1000 1000\n"
+      "frames 1\n"
+      "timer 1060 1060\n"  // a 60 ms frame is a slow frame
+      "frames 1\n"
+      "expect step 0.1\n"
+      "timer 1060 1060\n"  // equal readings: no time passed
+      "frames 1\n"
+      "expect step 0\n"
+      "frames 1\n"  // the fixed step goes on from the last reading
+      "expect step 1.6\n",
+      "-u DISPLAY ALSOFT_DRIVERS=null");
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+}
+
 }  // namespace

@@ -20,6 +20,7 @@ TEST(DriverScriptTest, ReadsEveryCommandWithItsArguments) {
       "expect key z down\n"
       "expect message \"Program Will Now Close.\"\n"
       "expect pointer 400 300\n"
+      "expect step 0.1\n"
       "key press Escape\n"
       "key down F10\n"
       "key up Left\n"
@@ -33,7 +34,7 @@ TEST(DriverScriptTest, ReadsEveryCommandWithItsArguments) {
       "close\n");
   ASSERT_EQ(script.error, "");
   const auto& c = script.commands;
-  ASSERT_EQ(c.size(), 22u);
+  ASSERT_EQ(c.size(), 23u);
   EXPECT_EQ(c[0].op, ScriptOp::Step);
   EXPECT_DOUBLE_EQ(c[0].number[0], 16.5);
   EXPECT_EQ(c[0].line, 2);
@@ -56,21 +57,23 @@ TEST(DriverScriptTest, ReadsEveryCommandWithItsArguments) {
   EXPECT_EQ(c[9].condition.text, "Program Will Now Close.");
   EXPECT_EQ(c[10].condition.x, 400);
   EXPECT_EQ(c[10].condition.y, 300);
-  EXPECT_EQ(c[11].op, ScriptOp::KeyPress);
-  EXPECT_EQ(c[11].virtualKey, VirtualKey::Escape);
-  EXPECT_EQ(c[12].virtualKey, VirtualKey::F10);
-  EXPECT_EQ(c[13].op, ScriptOp::KeyUp);
-  EXPECT_EQ(c[13].virtualKey, VirtualKey::Left);
-  EXPECT_EQ(c[14].op, ScriptOp::Click);
-  EXPECT_EQ(c[14].x, 100);
-  EXPECT_EQ(c[14].y, 440);
-  EXPECT_EQ(c[15].op, ScriptOp::RightClick);
-  EXPECT_EQ(c[16].op, ScriptOp::Move);
-  EXPECT_EQ(c[17].op, ScriptOp::Deactivate);
-  EXPECT_EQ(c[18].op, ScriptOp::Minimise);
-  EXPECT_EQ(c[19].op, ScriptOp::Activate);
-  EXPECT_EQ(c[20].text, "out/menu.png");
-  EXPECT_EQ(c[21].op, ScriptOp::Close);
+  EXPECT_EQ(c[11].condition.kind, ScriptCondition::Kind::Step);
+  EXPECT_DOUBLE_EQ(c[11].condition.step, 0.1);
+  EXPECT_EQ(c[12].op, ScriptOp::KeyPress);
+  EXPECT_EQ(c[12].virtualKey, VirtualKey::Escape);
+  EXPECT_EQ(c[13].virtualKey, VirtualKey::F10);
+  EXPECT_EQ(c[14].op, ScriptOp::KeyUp);
+  EXPECT_EQ(c[14].virtualKey, VirtualKey::Left);
+  EXPECT_EQ(c[15].op, ScriptOp::Click);
+  EXPECT_EQ(c[15].x, 100);
+  EXPECT_EQ(c[15].y, 440);
+  EXPECT_EQ(c[16].op, ScriptOp::RightClick);
+  EXPECT_EQ(c[17].op, ScriptOp::Move);
+  EXPECT_EQ(c[18].op, ScriptOp::Deactivate);
+  EXPECT_EQ(c[19].op, ScriptOp::Minimise);
+  EXPECT_EQ(c[20].op, ScriptOp::Activate);
+  EXPECT_EQ(c[21].text, "out/menu.png");
+  EXPECT_EQ(c[22].op, ScriptOp::Close);
 }
 
 TEST(DriverScriptTest, ReportsTheFirstBadLineAndKeepsNothing) {

@@ -197,6 +197,11 @@ class LineParser {
       condition.text = words_[first + 1];
       return "";
     }
+    if (kind == "step" && arguments == 1) {
+      condition.kind = Kind::Step;
+      if (!Number(words_[first + 1], condition.step)) return "usage: step S";
+      return "";
+    }
     if (kind == "pointer" && arguments == 2) {
       condition.kind = Kind::Pointer;
       if (!WholeNumber(words_[first + 1], condition.x) || !WholeNumber(words_[first + 2], condition.y)) {

@@ -256,6 +256,8 @@ bool ScriptRunner::Holds(const ScriptCondition& condition) const {
       return false;
     case Kind::Pointer:
       return ScreenFlow.PointerX == condition.x && ScreenFlow.PointerY == condition.y;
+    case Kind::Step:
+      return std::fabs(FrameClock.step - condition.step) < 0.005;
   }
   return false;
 }
@@ -288,6 +290,8 @@ std::string ScriptRunner::Describe(const ScriptCondition& condition) const {
     case Kind::Pointer:
       return "expected pointer " + std::to_string(condition.x) + " " + std::to_string(condition.y) + ", found " +
              std::to_string(ScreenFlow.PointerX) + " " + std::to_string(ScreenFlow.PointerY);
+    case Kind::Step:
+      return "expected step " + std::to_string(condition.step) + ", found " + std::to_string(FrameClock.step);
   }
   return "";
 }
