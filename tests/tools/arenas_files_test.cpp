@@ -28,8 +28,11 @@ struct Hit {
   bool front = false;  // the ray met the side drawn (counter-clockwise toward the viewer)
 };
 
-// The first triangle a ray meets (Möller–Trumbore).
+// The first triangle a ray meets (Möller–Trumbore). Edges are widened by a hair: the floors and
+// walls are grids of cells, and a ray running along a line between two cells must not slip
+// through the rounding of both.
 Hit CastRay(const MeshData& mesh, V3 origin, V3 dir) {
+  constexpr double Edge = 1e-9;
   Hit best;
   for (const MeshTriangle& t : mesh.triangles) {
     const V3 a = FromVector(mesh.vertices[t.vertexIndices[0]].position);
@@ -41,10 +44,10 @@ Hit CastRay(const MeshData& mesh, V3 origin, V3 dir) {
     if (std::abs(det) < 1e-12) continue;
     const V3 s = Sub(origin, a);
     const double u = DotV(s, p) / det;
-    if (u < 0 || u > 1) continue;
+    if (u < -Edge || u > 1 + Edge) continue;
     const V3 q = CrossV(s, e1);
     const double v = DotV(dir, q) / det;
-    if (v < 0 || u + v > 1) continue;
+    if (v < -Edge || u + v > 1 + Edge) continue;
     const double d = DotV(e2, q) / det;
     if (d > 1e-6 && d < best.distance) best = {d, DotV(CrossV(e1, e2), dir) < 0};
   }

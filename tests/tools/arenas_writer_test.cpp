@@ -2,6 +2,9 @@
 // builder turned toward the side meant to be seen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "arenas/ms3d_file.h"
 #include "arenas/scene_builder.h"
 #include "render/mesh_model.h"
@@ -122,6 +125,45 @@ TEST(SceneBuilder, RepeatingPicturesFollowTheWorldAndMaterialsAreShared) {
   EXPECT_FLOAT_EQ(data.triangles[0].t[2], -1.0f);
   EXPECT_EQ(data.materials[0].texture, ".\\base\\maps\\9\\brick.bmp");
   EXPECT_EQ(b.Textures(), std::vector<std::string>{"brick.bmp"});
+}
+
+TEST(SceneBuilder, GriddedSurfacesKeepTheirAreaAndTheirPicturesUnbroken) {
+  SceneBuilder b(".\\base\\maps\\9\\", 1.25);
+  SurfaceLook brick;
+  brick.texture = "brick.bmp";
+  brick.tile = 2;
+  const int m = b.Material(brick);
+  b.Rect(m, {-2, 0, 3}, {5, 0, 0}, {0, 2.5, 0});
+  ExpectFacingItsNormals(b.Build());
+  const Ms3dModelData data = b.Build();
+  ASSERT_EQ(data.triangles.size(), 4u * 2 * 2);  // 5 × 2.5 in cells of at most 1.25
+  double area = 0;
+  for (const Ms3dTriangle& t : data.triangles) {
+    Vec3 p[3];
+    for (int k = 0; k < 3; ++k) {
+      const auto& v = data.vertices[t.vertexIndices[k]].position;
+      p[k] = {v[0], v[1], v[2]};
+      EXPECT_LE(std::abs(p[k].z - 3), 1e-6);
+      // Each corner's picture coordinate is the one the whole rectangle has there.
+      EXPECT_NEAR(t.s[k], p[k].x / 2, 1e-5);
+      EXPECT_NEAR(t.t[k], -p[k].y / 2, 1e-5);
+    }
+    const double side = std::max({Length(p[1] - p[0]), Length(p[2] - p[1]), Length(p[0] - p[2])});
+    EXPECT_LE(side, 1.25 * std::sqrt(2.0) + 1e-6);
+    area += Length(Cross(p[1] - p[0], p[2] - p[0])) / 2;
+  }
+  EXPECT_NEAR(area, 5 * 2.5, 1e-6);
+  // A picture stretched once runs on across its cells to the same inset edges.
+  SceneBuilder pictures(".\\base\\maps\\9\\", 1.25);
+  pictures.Picture(pictures.Material(brick), {0, 0, 0}, {3, 0, 0}, {0, 3, 0});
+  const Ms3dModelData picture = pictures.Build();
+  ASSERT_EQ(picture.triangles.size(), 3u * 3 * 2);
+  for (const Ms3dTriangle& t : picture.triangles)
+    for (int k = 0; k < 3; ++k) {
+      const auto& v = picture.vertices[t.vertexIndices[k]].position;
+      EXPECT_NEAR(t.s[k], 0.004 + 0.992 * v[0] / 3, 1e-5);
+      EXPECT_NEAR(t.t[k], 0.996 - 0.992 * v[1] / 3, 1e-5);
+    }
 }
 
 }  // namespace

@@ -11,6 +11,10 @@ constexpr double F = ArenaFloorY;
 constexpr double W = ArenaWallX;
 constexpr double Front = 16.5;  // behind the camera's farthest position (about 14)
 constexpr double Overlap = 0.05;
+// The grid the rooms' surfaces are cut into: fine enough for a lamp's pool of light on the floor
+// and walls; the sky far away takes the lamps' light only faintly and keeps large cells.
+constexpr double LitCell = 1.25;
+constexpr double SkyCell = 8.0;
 
 SurfaceLook Look(const std::string& texture, double tile = 2.0, double emissive = 0.0) {
   SurfaceLook l;
@@ -28,7 +32,7 @@ SurfaceLook Shiny(const std::string& texture, double tile = 2.0) {
 }
 
 struct Scene {
-  explicit Scene(int number) : map(ArenaFolder(number)) {}
+  explicit Scene(int number) : map(ArenaFolder(number), LitCell) {}
   SceneBuilder map;
   std::vector<Vec3> lights;
 
@@ -37,26 +41,29 @@ struct Scene {
   void Floor(const SurfaceLook& look, double x0, double x1, double z0, double z1, double y = F) {
     map.Rect(M(look), {x0, y, z1}, {x1 - x0, 0, 0}, {0, 0, z0 - z1});
   }
-  void Ceiling(const SurfaceLook& look, double x0, double x1, double z0, double z1, double y) {
-    map.Rect(M(look), {x0, y, z0}, {x1 - x0, 0, 0}, {0, 0, z1 - z0});
+  void Ceiling(const SurfaceLook& look, double x0, double x1, double z0, double z1, double y,
+               double cell = LitCell) {
+    map.Rect(M(look), {x0, y, z0}, {x1 - x0, 0, 0}, {0, 0, z1 - z0}, cell);
   }
   // A wall across the view at depth z, seen from +z (facing = +1) or from -z (facing = -1).
   // Walls are widened a little past their edges so corners overlap instead of leaving cracks.
-  void WallZ(const SurfaceLook& look, double z, int facing, double x0, double x1, double y0, double y1) {
+  void WallZ(const SurfaceLook& look, double z, int facing, double x0, double x1, double y0, double y1,
+             double cell = LitCell) {
     x0 -= Overlap, x1 += Overlap, y0 -= Overlap, y1 += Overlap;
-    if (facing > 0) map.Rect(M(look), {x0, y0, z}, {x1 - x0, 0, 0}, {0, y1 - y0, 0});
-    else map.Rect(M(look), {x1, y0, z}, {x0 - x1, 0, 0}, {0, y1 - y0, 0});
+    if (facing > 0) map.Rect(M(look), {x0, y0, z}, {x1 - x0, 0, 0}, {0, y1 - y0, 0}, cell);
+    else map.Rect(M(look), {x1, y0, z}, {x0 - x1, 0, 0}, {0, y1 - y0, 0}, cell);
   }
   // A wall along the fight line at x, seen from the middle of the room.
-  void WallX(const SurfaceLook& look, double x, double z0, double z1, double y0, double y1) {
+  void WallX(const SurfaceLook& look, double x, double z0, double z1, double y0, double y1,
+             double cell = LitCell) {
     z0 -= Overlap, z1 += Overlap, y0 -= Overlap, y1 += Overlap;
-    if (x < 0) map.Rect(M(look), {x, y0, z1}, {0, 0, z0 - z1}, {0, y1 - y0, 0});
-    else map.Rect(M(look), {x, y0, z0}, {0, 0, z1 - z0}, {0, y1 - y0, 0});
+    if (x < 0) map.Rect(M(look), {x, y0, z1}, {0, 0, z0 - z1}, {0, y1 - y0, 0}, cell);
+    else map.Rect(M(look), {x, y0, z0}, {0, 0, z1 - z0}, {0, y1 - y0, 0}, cell);
   }
   // Both side walls at the physics walls' faces.
-  void SideWalls(const SurfaceLook& look, double z0, double z1, double y0, double y1) {
-    WallX(look, -W, z0, z1, y0, y1);
-    WallX(look, W, z0, z1, y0, y1);
+  void SideWalls(const SurfaceLook& look, double z0, double z1, double y0, double y1, double cell = LitCell) {
+    WallX(look, -W, z0, z1, y0, y1, cell);
+    WallX(look, W, z0, z1, y0, y1, cell);
   }
   // A picture on a wall along the fight line (x = ±W), seen from the room.
   void PictureOnSideWall(const SurfaceLook& look, double x, double zCentre, double y0, double w, double h) {
@@ -72,10 +79,10 @@ struct Scene {
   void SkyBox(double back, double sideTop, double backTop, double frontTop) {
     const SurfaceLook sky = Look("sky.bmp", 24, 0.95);
     const double top = 30;
-    Ceiling(sky, -W - 0.01, W + 0.01, back - 0.01, Front + 0.01, top);
-    SideWalls(sky, back, Front, sideTop, top);
-    WallZ(sky, back, 1, -W, W, backTop, top);
-    WallZ(sky, Front, -1, -W, W, frontTop, top);
+    Ceiling(sky, -W - 0.01, W + 0.01, back - 0.01, Front + 0.01, top, SkyCell);
+    SideWalls(sky, back, Front, sideTop, top, SkyCell);
+    WallZ(sky, back, 1, -W, W, backTop, top, SkyCell);
+    WallZ(sky, Front, -1, -W, W, frontTop, top, SkyCell);
   }
 };
 

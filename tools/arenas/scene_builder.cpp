@@ -59,21 +59,45 @@ void SceneBuilder::Quad(int material, const std::array<Vec3, 4>& p, const std::a
   Triangle(material, {p[0], p[2], p[3]}, {n[0], n[2], n[3]}, {st[0], st[2], st[3]});
 }
 
-void SceneBuilder::Rect(int material, Vec3 o, Vec3 u, Vec3 v) {
+template <typename TextureAt>
+void SceneBuilder::Grid(int material, Vec3 o, Vec3 u, Vec3 v, double cell, TextureAt st) {
+  auto cells = [cell](Vec3 side) {
+    return cell > 0 ? std::max(1, static_cast<int>(std::ceil(Length(side) / cell - 1e-9))) : 1;
+  };
+  const int nu = cells(u), nv = cells(v);
   const Vec3 n = Normalized(Cross(u, v));
+  // Shared corners come from the same fractions, so neighbouring cells meet exactly.
+  auto corner = [&](int i, int j) { return o + u * (static_cast<double>(i) / nu) + v * (static_cast<double>(j) / nv); };
+  auto texture = [&](int i, int j) { return st(static_cast<double>(i) / nu, static_cast<double>(j) / nv); };
+  for (int j = 0; j < nv; ++j)
+    for (int i = 0; i < nu; ++i) {
+      std::array<Vec3, 4> p = {corner(i, j), corner(i + 1, j), corner(i + 1, j + 1), corner(i, j + 1)};
+      std::array<std::array<double, 2>, 4> t = {texture(i, j), texture(i + 1, j), texture(i + 1, j + 1),
+                                                texture(i, j + 1)};
+      // Alternate diagonals, so the light blended across the cells has no grain along one of them.
+      if ((i + j) % 2 == 1) {
+        std::rotate(p.begin(), p.begin() + 1, p.end());
+        std::rotate(t.begin(), t.begin() + 1, t.end());
+      }
+      Quad(material, p, {n, n, n, n}, t);
+    }
+}
+
+void SceneBuilder::Rect(int material, Vec3 o, Vec3 u, Vec3 v, double cell) {
   const Vec3 uh = Normalized(u), vh = Normalized(v);
   const double tile = looks_[material].tile;
-  const std::array<Vec3, 4> p = {o, o + u, o + u + v, o + v};
-  std::array<std::array<double, 2>, 4> st;
-  for (int k = 0; k < 4; ++k) st[k] = {Dot(p[k], uh) / tile, -Dot(p[k], vh) / tile};
-  Quad(material, p, {n, n, n, n}, st);
+  Grid(material, o, u, v, cell, [&](double a, double b) {
+    const Vec3 p = o + u * a + v * b;
+    return std::array<double, 2>{Dot(p, uh) / tile, -Dot(p, vh) / tile};
+  });
 }
 
 void SceneBuilder::Picture(int material, Vec3 o, Vec3 u, Vec3 v) {
-  const Vec3 n = Normalized(Cross(u, v));
   // Slightly inside the picture's edges so that filtering does not wrap the opposite edge in.
-  const double a = 0.004, b = 0.996;
-  Quad(material, {o, o + u, o + u + v, o + v}, {n, n, n, n}, {{{a, b}, {b, b}, {b, a}, {a, a}}});
+  const double lo = 0.004, hi = 0.996;
+  Grid(material, o, u, v, cell_, [&](double a, double b) {
+    return std::array<double, 2>{lo + (hi - lo) * a, hi - (hi - lo) * b};
+  });
 }
 
 void SceneBuilder::Box(int material, Vec3 lo, Vec3 hi, bool withBottom) {

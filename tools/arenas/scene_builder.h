@@ -22,15 +22,21 @@ struct SurfaceLook {
 
 class SceneBuilder {
  public:
-  // `folder` is the game path of the arena's folder, e.g. ".\base\maps\3\".
-  explicit SceneBuilder(std::string folder) : folder_(std::move(folder)) {}
+  // `folder` is the game path of the arena's folder, e.g. ".\base\maps\3\". With a `cell` size,
+  // rectangles and pictures are cut into a grid of cells no larger than that: the game lights
+  // each corner and blends across the triangle, so a pool of light under a lamp needs corners
+  // under the lamp. Without one they stay whole (props, the lamp).
+  explicit SceneBuilder(std::string folder, double cell = 0)
+      : folder_(std::move(folder)), cell_(cell) {}
 
   // A material; the same look asked for twice gives the same index.
   int Material(const SurfaceLook& look);
 
   // The rectangle origin, origin + u, origin + u + v, origin + v, seen from the side that
   // cross(u, v) points to. The picture repeats every `tile` units along u and v (v upward).
-  void Rect(int material, Vec3 origin, Vec3 u, Vec3 v);
+  void Rect(int material, Vec3 origin, Vec3 u, Vec3 v) { Rect(material, origin, u, v, cell_); }
+  // The same cut into cells of at most `cell` (0: whole), for surfaces that need another grid.
+  void Rect(int material, Vec3 origin, Vec3 u, Vec3 v, double cell);
   // The same with the whole picture stretched once over the rectangle (posters, signs, windows).
   void Picture(int material, Vec3 origin, Vec3 u, Vec3 v);
   // A box seen from outside; `withBottom` adds the face underneath.
@@ -56,8 +62,13 @@ class SceneBuilder {
                 const std::array<std::array<double, 2>, 3>& st);
   void Quad(int material, const std::array<Vec3, 4>& p, const std::array<Vec3, 4>& n,
             const std::array<std::array<double, 2>, 4>& st);
+  // The rectangle origin, +u, +u+v, +v as a grid of cells no larger than `cell`; `st` gives the
+  // texture coordinate at the fractions (a, b) along u and v, so pictures run on unbroken.
+  template <typename TextureAt>
+  void Grid(int material, Vec3 origin, Vec3 u, Vec3 v, double cell, TextureAt st);
 
   std::string folder_;
+  double cell_;
   std::vector<SurfaceLook> looks_;
   Ms3dModelData model_;
   std::vector<int> triangleMaterial_;
