@@ -1,0 +1,277 @@
+// The menus played with the mouse through brelloch-driver, from start to exit, each run in a
+// folder whose base/ mirrors the built content. Screenshots are kept for whoever wants to look.
+#include <gtest/gtest.h>
+#include <png.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> rgb;
+
+  // Mean brightness 0..255 of the part (fractions of the width and height, from the top left).
+  double Brightness(double x0, double y0, double x1, double y1) const {
+    const int ax = static_cast<int>(x0 * width), bx = static_cast<int>(x1 * width);
+    const int ay = static_cast<int>(y0 * height), by = static_cast<int>(y1 * height);
+    double sum = 0;
+    for (int y = ay; y < by; ++y) {
+      for (int x = ax; x < bx; ++x) {
+        const unsigned char* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+        sum += (p[0] + p[1] + p[2]) / 3.0;
+      }
+    }
+    return sum / ((bx - ax) * (by - ay));
+  }
+};
+
+bool ReadPng(const fs::path& path, Image& image) {
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&png, path.c_str())) return false;
+  png.format = PNG_FORMAT_RGB;
+  image.width = static_cast<int>(png.width);
+  image.height = static_cast<int>(png.height);
+  image.rgb.resize(PNG_IMAGE_SIZE(png));
+  return png_image_finish_read(&png, nullptr, image.rgb.data(), 0, nullptr) != 0;
+}
+
+// Folders are copied, files linked, except the ones the game writes.
+void MirrorContent(const fs::path& from, const fs::path& to) {
+  fs::create_directories(to);
+  for (const auto& entry : fs::directory_iterator(from)) {
+    const fs::path target = to / entry.path().filename();
+    if (entry.is_directory()) {
+      MirrorContent(entry.path(), target);
+    } else if (entry.path().extension() != ".inf") {
+      fs::create_symlink(entry.path(), target);
+    }
+  }
+}
+
+// Fighter one walks in and strikes at the head at a pace that never tires it.
+std::string StrikeWhileWalkingIn(int strikes) {
+  std::string s = "key down B\n";
+  for (int i = 0; i < strikes; ++i) s += "key press Z\nframes 16\n";
+  return s + "key up B\n";
+}
+
+// Buttons, at their middles in pointer units.
+const char* const kStart =
+    "step 45\n"  // the longest frame the fight still runs, so matches pass quickly
+    "until loaded within 1000\n"
+    "expect state MainMenu\n";
+
+class ScreensEndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    folder_ = fs::temp_directory_path() / ("brelloch-screens-" + std::to_string(::getpid()) + "-" + name);
+    fs::remove_all(folder_);
+    MirrorContent(BRELLOCH_BASE_DIR, folder_ / "base");
+    artifacts_ = fs::path(BRELLOCH_TEST_ARTIFACTS) / ("screens-" + name);
+    fs::create_directories(artifacts_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  // Runs the script; returns the exit code and keeps standard error in errors_.
+  int Run(const std::string& script) {
+    std::ofstream(folder_ / "test.script") << script;
+    const std::string command = "cd '" + folder_.string() + "' && env ALSOFT_DRIVERS=null '" + BRELLOCH_DRIVER +
+                                "' test.script 2> errors.txt";
+    const int status = std::system(command.c_str());
+    std::ifstream errors(folder_ / "errors.txt");
+    errors_.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  Image Screenshot(const std::string& name) {
+    Image image;
+    if (!fs::exists(folder_ / name)) {
+      ADD_FAILURE() << name << " was not taken";
+      return image;
+    }
+    fs::copy_file(folder_ / name, artifacts_ / name, fs::copy_options::overwrite_existing);
+    EXPECT_TRUE(ReadPng(folder_ / name, image)) << name;
+    return image;
+  }
+
+  std::vector<unsigned char> CareerFile() {
+    std::ifstream in(folder_ / "base" / "fighters" / "fdata" / "fight.inf", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  fs::path folder_;
+  fs::path artifacts_;
+  std::string errors_;
+};
+
+TEST_F(ScreensEndToEnd, EveryMenuScreenComesUpAndThePauseMenuLeavesTheFight) {
+  const std::string script = std::string(kStart) +
+                             "wait 2\n"
+                             "move 200 440\n"
+                             "frames 3\n"
+                             "screenshot main.png\n"
+                             "click 589 440\n"  // EXIT
+                             "expect state QuitConfirm\n"
+                             "wait 2\n"
+                             "screenshot quit.png\n"
+                             "click 400 376\n"  // No
+                             "expect state MainMenu\n"
+                             "click 463 440\n"  // OPTIONS
+                             "expect state Options\n"
+                             "wait 2\n"
+                             "screenshot options.png\n"
+                             "click 57 566\n"  // BACK
+                             "click 85 440\n"  // CAREER
+                             "expect state CareerMenu\n"
+                             "wait 2\n"
+                             "screenshot career.png\n"
+                             "click 400 276\n"  // NEW GAME
+                             "expect state DifficultySelect\n"
+                             "click 400 276\n"  // HARD
+                             "wait 2\n"
+                             "screenshot difficulty.png\n"
+                             "click 740 566\n"  // NEXT
+                             "expect state PreFight\n"
+                             "wait 2\n"
+                             "screenshot versus.png\n"
+                             "click 740 566\n"  // NEXT
+                             "expect state Fight\n"
+                             "wait 11\n"  // the career's first intro waits for the monologue
+                             "screenshot round-intro.png\n"
+                             "wait 3\n"
+                             "screenshot hud.png\n"
+                             "key press escape\n"
+                             "frames 2\n"
+                             "expect state Pause\n"
+                             "wait 2\n"
+                             "screenshot pause.png\n"
+                             "click 400 376\n"  // EXIT: back to the career menu
+                             "expect state CareerMenu\n"
+                             "click 400 376\n"  // BACK
+                             "expect state MainMenu\n"
+                             "click 337 440\n"  // 2 PLAYERS
+                             "expect state TwoPlayerSetup\n"
+                             "click 192 416\n"  // fighter one's next character: skips the Kingpin to the Cop
+                             "wait 2\n"
+                             "move 400 395\n"
+                             "frames 5\n"
+                             "screenshot two-players.png\n"
+                             "click 57 566\n"  // BACK
+                             "expect state MainMenu\n"
+                             "click 589 440\n"  // EXIT
+                             "click 400 426\n"  // Yes
+                             "frames 5\n";
+  ASSERT_EQ(Run(script), 0) << errors_;
+
+  // Every menu screen shows something, and each differs from the others.
+  const char* const menus[] = {"main.png",   "quit.png",  "options.png", "career.png", "difficulty.png",
+                               "versus.png", "pause.png", "two-players.png"};
+  std::vector<Image> shots;
+  for (const char* name : menus) {
+    shots.push_back(Screenshot(name));
+    ASSERT_GT(shots.back().width, 0) << name;
+    EXPECT_GT(shots.back().Brightness(0, 0, 1, 1), 4.0) << name << " is black";
+  }
+  for (std::size_t i = 0; i < shots.size(); ++i) {
+    for (std::size_t j = i + 1; j < shots.size(); ++j) EXPECT_NE(shots[i].rgb, shots[j].rgb) << menus[i] << menus[j];
+  }
+  const Image intro = Screenshot("round-intro.png");
+  const Image hud = Screenshot("hud.png");
+  EXPECT_GT(hud.Brightness(0, 0, 1, 1), 4.0);
+  EXPECT_NE(intro.rgb, hud.rgb);
+}
+
+TEST_F(ScreensEndToEnd, ATwoPlayerMatchReturnsToTheSetUpScreen) {
+  const std::string script = std::string(kStart) +
+                             "click 337 440\n"  // 2 PLAYERS
+                             "expect state TwoPlayerSetup\n"
+                             // The hardest hitter against the least enduring, for a short match:
+                             "click 192 416\n"  // fighter one: Boxer to Cop (the Kingpin is taken)
+                             "click 760 416\n"  // fighter two: Kingpin to Truck driver (the Cop is taken)
+                             "click 760 416\n"  // Biker
+                             "click 760 416\n"  // Hooker
+                             "click 740 566\n"  // FIGHT
+                             "expect state PreFight\n"
+                             "click 740 566\n"  // NEXT
+                             "expect state Fight\n"
+                             "wait 4\n" +
+                             StrikeWhileWalkingIn(110) +
+                             "until state TwoPlayerSetup within 4000\n"
+                             "wait 1\n"
+                             "screenshot after-match.png\n"
+                             "close\n";
+  ASSERT_EQ(Run(script), 0) << errors_;
+  EXPECT_GT(Screenshot("after-match.png").Brightness(0, 0, 1, 1), 4.0);
+}
+
+TEST_F(ScreensEndToEnd, AQuickFightPlayedToItsEndReturnsToTheMainMenu) {
+  const std::string script = std::string(kStart) +
+                             "click 211 440\n"  // FIGHT
+                             "expect state PreFight\n"
+                             "click 740 566\n"  // NEXT
+                             "expect state Fight\n"
+                             "wait 4\n" +
+                             StrikeWhileWalkingIn(200) +
+                             "until state MainMenu within 6000\n"
+                             "close\n";
+  ASSERT_EQ(Run(script), 0) << errors_;
+}
+
+TEST_F(ScreensEndToEnd, AWonCareerMatchIsSavedAtExitAndLoadGameResumesWithTheStory) {
+  const std::string career = std::string(kStart) +
+                             "click 85 440\n"   // CAREER
+                             "click 400 276\n"  // NEW GAME
+                             "expect state DifficultySelect\n"
+                             "click 400 176\n"  // EASY
+                             "click 740 566\n"  // NEXT
+                             "expect state PreFight\n"
+                             "click 740 566\n"
+                             "expect state Fight\n"
+                             "wait 12\n" +
+                             StrikeWhileWalkingIn(200) +
+                             "until state PreFight within 4000\n"
+                             "wait 2\n"
+                             "screenshot next-versus.png\n"
+                             "close\n";
+  ASSERT_EQ(Run(career), 0) << errors_;
+  // One match won on EASY: progress 1, the next opponent the Cop (2), difficulty 1.
+  const std::vector<unsigned char> saved = {1, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0};
+  EXPECT_EQ(CareerFile(), saved);
+  Screenshot("next-versus.png");
+
+  const std::string resume = std::string(kStart) +
+                             "click 85 440\n"   // CAREER
+                             "click 400 326\n"  // LOAD GAME
+                             "expect state CareerStory\n"
+                             "wait 3\n"
+                             "screenshot story.png\n"
+                             "click 740 566\n"  // skip
+                             "expect state PreFight\n"
+                             "wait 2\n"
+                             "screenshot resumed-versus.png\n"
+                             "close\n";
+  ASSERT_EQ(Run(resume), 0) << errors_;
+  EXPECT_EQ(CareerFile(), saved);  // nothing new won: written back unchanged
+  const Image story = Screenshot("story.png");
+  EXPECT_GT(story.Brightness(0, 0, 1, 1), 4.0) << "the first story picture is not up";
+  // The versus screen of the resumed career is the one the won match led to.
+  const Image next = Screenshot("next-versus.png");
+  const Image resumed = Screenshot("resumed-versus.png");
+  ASSERT_EQ(next.width, resumed.width);
+  EXPECT_NEAR(next.Brightness(0.15, 0.2, 0.85, 0.75), resumed.Brightness(0.15, 0.2, 0.85, 0.75), 3.0);
+}
+
+}  // namespace
