@@ -1,5 +1,7 @@
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "app/frame_clock.h"
 #include "app/pointer.h"
 #include "fight/fight.h"
@@ -11,8 +13,6 @@
 #include "screens/prefight_slides.h"
 #include "screens/screen_flow.h"
 #include "screens/slide_offsets.h"
-
-#include <cmath>
 
 namespace {
 
