@@ -6,6 +6,8 @@
 #include <iterator>
 #include <string>
 
+#include <unistd.h>
+
 #include "render/bmp_decoder.h"
 #include "render/sample_files.h"
 
@@ -16,7 +18,8 @@ namespace {
 class BmpFromImageMagick : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    folder = ::testing::TempDir() + "brelloch_bmp_test";
+    // One folder per process: ctest runs the cases of this suite side by side.
+    folder = ::testing::TempDir() + "brelloch_bmp_test_" + std::to_string(getpid());
     std::system(("mkdir -p " + folder).c_str());
     available = std::system("convert -version > /dev/null 2>&1") == 0;
     if (!available) return;
@@ -29,6 +32,8 @@ class BmpFromImageMagick : public ::testing::Test {
     for (int i = 0; i < 15; ++i) ppm.insert(ppm.end(), corners[(i * 3) % 8], corners[(i * 3) % 8] + 3);
     WriteFile(folder + "/cube.ppm", ppm);
   }
+
+  static void TearDownTestSuite() { std::system(("rm -rf " + folder).c_str()); }
 
   static Bytes Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
