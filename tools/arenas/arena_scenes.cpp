@@ -13,7 +13,7 @@ constexpr double Front = 16.5;  // behind the camera's farthest position (about 
 constexpr double Overlap = 0.05;
 // The grid the rooms' surfaces are cut into: fine enough for a lamp's pool of light on the floor
 // and walls; the sky far away takes the lamps' light only faintly and keeps large cells.
-constexpr double LitCell = 1.25;
+constexpr double LitCell = 2.0;
 constexpr double SkyCell = 8.0;
 
 SurfaceLook Look(const std::string& texture, double tile = 2.0, double emissive = 0.0) {

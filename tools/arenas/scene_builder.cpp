@@ -179,7 +179,9 @@ void SceneBuilder::Cone(int material, Vec3 top, double r0, double r1, double hei
 
 Ms3dModelData SceneBuilder::Build() const {
   Ms3dModelData out = model_;
-  for (std::size_t m = 0; m < looks_.size(); ++m) {
+  // The room's shell is made first and its props later; drawing the props first lets the depth
+  // test turn away the floor and walls behind them before they are textured.
+  for (std::size_t m = looks_.size(); m-- > 0;) {
     Ms3dGroup g;
     g.name = "g" + std::to_string(m);
     g.material = static_cast<std::int8_t>(m);

@@ -53,7 +53,7 @@ class SceneBuilder {
             bool twoSided, int segments = 14);
 
   int TriangleCount() const { return static_cast<int>(model_.triangles.size()); }
-  Ms3dModelData Build() const;  // groups one per material, in material order
+  Ms3dModelData Build() const;  // groups one per material, the last made first
   // The picture files the materials name (file names within the folder).
   std::vector<std::string> Textures() const;
 
