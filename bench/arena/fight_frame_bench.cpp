@@ -16,9 +16,11 @@
 #include "app/settings.h"
 #include "arena/arena.h"
 #include "fight/fight.h"
+#include "fight/view/fight_view.h"
 #include "platform/platform.h"
 #include "render/render.h"
 #include "screens/screen_flow.h"
+#include "screens/screens.h"
 
 namespace {
 
@@ -108,6 +110,63 @@ void BM_FightFrame(benchmark::State& state) {
   state.counters["rest_ms"] = total.rest / frames;
 }
 
+// Where the frame's time goes: the same fight frame drawn in two halves, each on its own. The
+// scene is everything DrawArenaFrame draws before the overlays (lamps, map and fighters under the
+// lighting program, the hit particles); the overlays are the HUD and the announcements.
+enum class FramePart { Scene, Overlays };
+
+void DrawFramePart(FramePart part) {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  if (part == FramePart::Overlays) {
+    DrawHud();
+    return;
+  }
+  glDisable(GL_BLEND);
+  glEnable(GL_LIGHTING);
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  if (MatchState.arena == 1 || MatchState.arena == 2) DrawSwingingLamps(MatchState.arena, kStep);
+  UseLightingProgram();
+  UpdateArenaLights();
+  SetUniform(LightingUniform::AmbientColor, 0.25f, 0.25f, 0.25f, 1.0f);
+  ApplyCamera(true);
+  UploadObjectSpaceLights(ComputeObjectSpaceLights(Matrix4(), SceneLights, ViewDirection));
+  ArenaMap->Draw();
+  DrawFighters();
+  StopLightingProgram();
+  glEnable(GL_LIGHTING);
+  glLoadIdentity();
+  ApplyCamera(true);
+  DrawHitParticles();
+}
+
+void BM_FightFramePart(benchmark::State& state) {
+  const auto part = static_cast<FramePart>(state.range(0));
+  const int arena = static_cast<int>(state.range(1));
+  UseResolution(static_cast<int>(state.range(2)), static_cast<int>(state.range(3)));
+  StartLiveFight(arena);
+  int frames = 0;
+  for (auto _ : state) {
+    FrameClock.step = kStep;
+    AnimClock += 10.0f * kStep;
+    ClearDrawnMarks();
+    FightUpdate();
+    DrawFramePart(part);
+    HoldUndrawnModels();
+    SwapWindowBuffers();
+    glFinish();
+    ++frames;
+    if (ScreenFlow.gameState != GameState::Fight || MatchState.knockoutActive) {
+      state.PauseTiming();
+      EndFight();
+      StartLiveFight(arena);
+      state.ResumeTiming();
+    }
+  }
+  EndFight();
+  state.counters["fps"] = benchmark::Counter(frames, benchmark::Counter::kIsRate);
+}
+
 // The reference: a 100 × 100 grid of a rippled, lit, textured sheet, 20,000 triangles a frame.
 void DrawReferenceScene(float phase) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -158,12 +217,20 @@ void FightFrameArguments(benchmark::internal::Benchmark* b) {
   }
 }
 
+// Scene (0) and overlays (1) in arena 1 at each size.
+void FramePartArguments(benchmark::internal::Benchmark* b) {
+  for (int part : {0, 1}) {
+    for (const auto& r : kResolutions) b->Args({part, 1, r[0], r[1]});
+  }
+}
+
 void ReferenceArguments(benchmark::internal::Benchmark* b) {
   for (const auto& r : kResolutions) b->Args({r[0], r[1]});
 }
 
 BENCHMARK(BM_ReferenceScene)->Apply(ReferenceArguments)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK(BM_FightFrame)->Apply(FightFrameArguments)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+BENCHMARK(BM_FightFramePart)->Apply(FramePartArguments)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
 // What the game's loading phase makes before the first fight.
 bool OpenGame() {
