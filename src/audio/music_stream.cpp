@@ -189,6 +189,7 @@ bool MusicStream::Refill(std::uint32_t bufferName) {
 void MusicStream::GiveUp() {
   alSourceStop(source);
   failed = true;
+  playRequested = false;
 }
 
 void MusicStream::Update() {
@@ -204,19 +205,27 @@ void MusicStream::Update() {
     alSourceQueueBuffers(source, 1, &name);
     if (!CheckAlError()) return;
   }
+  if (playRequested) {
+    ALint state = AL_PLAYING;
+    alGetSourcei(source, AL_SOURCE_STATE, &state);
+    if (state == AL_STOPPED) alSourcePlay(source);
+  }
 }
 
 void MusicStream::Play() {
   if (!opened || failed || !HaveContext()) return;
   alSourcePlay(source);
+  playRequested = true;
 }
 
 void MusicStream::Stop() {
+  playRequested = false;
   if (!opened || !HaveContext()) return;
   alSourceStop(source);
 }
 
 void MusicStream::Rewind() {
+  playRequested = false;
   if (!opened || !HaveContext()) return;
   alSourceStop(source);
   if (failed) return;
@@ -271,4 +280,5 @@ void MusicStream::Release() {
   sampleRate = 0;
   opened = false;
   failed = false;
+  playRequested = false;
 }

@@ -60,6 +60,9 @@ class MusicStream {
   int sampleRate = 0;
   bool opened = false;
   bool failed = false;  // the decoder gave up: the stream stays silent until released
+  // Play was asked for and neither Stop nor Rewind followed: a source that ran dry during a long
+  // frame is started again by the next Update instead of staying silent for good.
+  bool playRequested = false;
 };
 
 // Format and rate of every buffer a MusicStream created; a released stream removes its own.
