@@ -83,13 +83,14 @@ bool Translate(const SDL_Event& event, WindowMessage& message) {
   }
 }
 
-// In an automated run the real window still reports its size; its input is the script's.
+// In an automated run the real window still reports its size and a termination signal still
+// closes it (so a timeout can stop a run gently); all other input is the script's.
 bool NextAutomatedMessage(WindowMessage& message) {
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-      return Translate(event, message);
-    }
+    const bool resized =
+        event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED;
+    if (resized || event.type == SDL_QUIT) return Translate(event, message);
   }
   return Platform.automation->NextMessage(message);
 }
