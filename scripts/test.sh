@@ -17,7 +17,7 @@ echo "== Stage 1: build and full test suite =="
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 (cd build && xvfb-run -a -s "-screen 0 1024x768x24" \
-   ctest --output-on-failure -j"$jobs" --timeout 600)
+   ctest --output-on-failure -j"$jobs" --timeout 1200)
 
 [ "$quick" = 1 ] && exit 0
 
@@ -26,7 +26,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBRELLOCH_SANITIZE=ON \
   -DBRELLOCH_CONTENT=OFF -DBRELLOCH_BENCH=OFF
 cmake --build build-asan -j"$jobs" --target brelloch_unit_tests
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-   ctest --output-on-failure -j"$jobs" -L unit --timeout 600)
+   ctest --output-on-failure -j"$jobs" -L unit --timeout 1200)
 
 echo "== Stage 3: fuzz targets of the file readers, 20 s each =="
 bash scripts/fuzz.sh 20
