@@ -26,9 +26,10 @@ uniform vec3 cameraOri;
 uniform vec4 cameraPos;  // w > 0: a viewer at a point; otherwise a viewer along cameraOri
 
 // The fragment is texel × scale + offset: the fog is folded into both, so each pixel costs a
-// texture read and one multiply-add.
+// texture read and one multiply-add. Only what varies is handed down (ten values a pixel).
+varying vec2 decalCoord;
 varying vec4 scale;
-varying vec4 offset;
+varying vec3 offset;
 
 // One lamp: a cone around its direction that narrows as the focus grows, fading with distance,
 // plus a little light spilt around the lamp so that walls outside its cone do not go black.
@@ -66,8 +67,8 @@ void main() {
   gl_FogFragCoord = abs((gl_ModelViewMatrix * gl_Vertex).z);
   float fog = clamp(exp(-gl_Fog.density * gl_FogFragCoord), 0.0, 1.0);
   scale = vec4(light * fog, matDiffuse.a);
-  offset = vec4(specular * matSpecular.rgb * fog + gl_Fog.color.rgb * (1.0 - fog), 0.0);
+  offset = specular * matSpecular.rgb * fog + gl_Fog.color.rgb * (1.0 - fog);
 
-  gl_TexCoord[0] = gl_MultiTexCoord0;
+  decalCoord = gl_MultiTexCoord0.st;
   gl_Position = ftransform();
 }

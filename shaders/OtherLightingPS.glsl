@@ -3,9 +3,10 @@
 
 uniform sampler2D decal;
 
+varying vec2 decalCoord;
 varying vec4 scale;
-varying vec4 offset;
+varying vec3 offset;
 
 void main() {
-  gl_FragColor = texture2D(decal, gl_TexCoord[0].st) * scale + offset;
+  gl_FragColor = texture2D(decal, decalCoord) * scale + vec4(offset, 0.0);
 }
