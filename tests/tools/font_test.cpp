@@ -59,6 +59,33 @@ TEST_F(FontImageTest, BothSetsHoldEveryPrintableCharacterInsideItsStep) {
   }
 }
 
+TEST_F(FontImageTest, EveryCellKeepsAnEmptyMarginForFiltering) {
+  // A letter's quad covers its whole cell. Linear filtering at the quad's edge reads the texel
+  // across the boundary, and one mipmap level down each texel averages two: any ink, even a faint
+  // shadow edge, in the outer two texels of a cell shows as a sliver beside the next letter.
+  constexpr int kMargin = 2;
+  for (int cell = 0; cell < 256; ++cell) {
+    const int cx = (cell % 16) * kCell, cy = (cell / 16) * kCell;
+    int inked = 0;
+    for (int y = 0; y < kCell; ++y)
+      for (int x = 0; x < kCell; ++x) {
+        const bool inMargin = x < kMargin || y < kMargin || x >= kCell - kMargin ||
+                              y >= kCell - kMargin;
+        if (inMargin && font_.pixels.Get(cx + x, cy + y).a > 0) ++inked;
+      }
+    EXPECT_EQ(inked, 0) << "cell " << cell << " '" << static_cast<char>(32 + cell % 128) << "'";
+  }
+}
+
+TEST_F(FontImageTest, WideLettersStayWideInsideTheMargin) {
+  // Letters too wide for their cell are narrowed only as much as they must be.
+  for (int set : {0, 1})
+    for (char c : {'M', 'W', 'm', 'w'}) {
+      const CellInk ink = InkOfCell(font_.pixels, set * 128 + c - 32);
+      EXPECT_GE(ink.x1 - ink.x0, 12) << set << ":" << c;
+    }
+}
+
 TEST_F(FontImageTest, CellsOutsideTheSetsAreEmpty) {
   for (int cell : {95, 96, 100, 127, 223, 224, 255}) {
     SCOPED_TRACE(cell);

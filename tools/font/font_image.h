@@ -8,5 +8,9 @@
 // the grid is the top of the picture.
 constexpr int kFontImageSize = 512;
 constexpr int kGlyphCell = kFontImageSize / 16;
+// Empty texels on every side of every cell. A letter's quad covers its whole cell, so linear
+// filtering at the quad's edge reads across into the neighbouring cell, and one mipmap level down
+// each texel averages two of them: with this margin neither level shows a neighbour's letter.
+constexpr int kGlyphMargin = 2;
 
 Canvas PaintFontImage();
