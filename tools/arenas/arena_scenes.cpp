@@ -76,8 +76,8 @@ struct Scene {
   }
   void Light(Vec3 p) { lights.push_back(p); }
   // The outdoor sky: a lid high above and sky walls all round above the given heights.
-  void SkyBox(double back, double sideTop, double backTop, double frontTop) {
-    const SurfaceLook sky = Look("sky.bmp", 24, 0.95);
+  void SkyBox(double back, double sideTop, double backTop, double frontTop, const char* texture = "sky.bmp") {
+    const SurfaceLook sky = Look(texture, 24, 0.95);
     const double top = 30;
     Ceiling(sky, -W - 0.01, W + 0.01, back - 0.01, Front + 0.01, top, SkyCell);
     SideWalls(sky, back, Front, sideTop, top, SkyCell);
@@ -179,7 +179,7 @@ void PrisonCell(Scene& s) {
   s.Light({9, 4.6, -7.5});
 }
 
-// 2: the prison yard. One lamp hangs on a cable above the fighters; floodlights stand behind.
+// 2: the prison yard after dark. One lamp hangs on a cable above the fighters; floodlights stand behind.
 void PrisonYard(Scene& s) {
   const double back = -16;
   s.Floor(Look("asphalt.bmp", 4), -W, W, back, Front);
@@ -189,9 +189,9 @@ void PrisonYard(Scene& s) {
                                                           {-0.07, 0.07, -7.1, 7.1}})
     s.map.Rect(paint, {r[0], F + 0.01, r[3]}, {r[1] - r[0], 0, 0}, {0, 0, r[2] - r[3]});
   s.SideWalls(Look("greybrick.bmp", 2.5), back, Front, F, F + 7);
-  s.WallZ(Look("fence.bmp", 6, 0.55), back, 1, -W, W, F, F + 8);
+  s.WallZ(Look("nightfence.bmp", 6, 0.55), back, 1, -W, W, F, F + 8);
   s.WallZ(Look("greybrick.bmp", 2.5), Front, -1, -W, W, F, F + 9);
-  s.SkyBox(back, F + 7, F + 8, F + 9);
+  s.SkyBox(back, F + 7, F + 8, F + 9, "nightsky.bmp");
   // Razor wire along the wall tops.
   const int wire = s.M(Shiny("metal.bmp", 1));
   for (double x : {-W + 0.2, W - 0.2}) {

@@ -101,19 +101,29 @@ Canvas Sky(bool cloudy) {
   });
 }
 
+// The yard after dark: an even deep blue with a few stars, so its sky walls meet like the day sky's,
+// and the HUD's additive lettering stays readable against it.
+Canvas NightSky() {
+  return PerPixel([](int x, int y) {
+    const Rgba night = Hex(0x0C1424);
+    return Hash01(91, x, y) > 0.998f ? Mix(night, Hex(0xD8DCE8), 0.4f + 0.6f * Hash01(92, x, y)) : night;
+  });
+}
+
 // Distant city: the sky above, building blocks with lit and dark windows below.
-Canvas Skyline() {
-  Canvas c = Sky(true);
+Canvas Skyline(bool night = false) {
+  Canvas c = night ? NightSky() : Sky(true);
   int x = 0, k = 0;
   while (x < Size) {
     const int w = 20 + static_cast<int>(Hash01(5, k, 0) * 30);
     const int h = 60 + static_cast<int>(Hash01(5, k, 1) * 120);
-    const Rgba wall = Scale(Hex(0x6A7080), 0.7f + 0.5f * Hash01(5, k, 2));
+    const Rgba wall = Scale(night ? Hex(0x1C2230) : Hex(0x6A7080), 0.7f + 0.5f * Hash01(5, k, 2));
+    const Rgba lit = night ? Hex(0xE8C070) : Hex(0xB8C8D8), dark = night ? Hex(0x101420) : Hex(0x3A4050);
     for (int yy = Size - h; yy < Size; ++yy)
       for (int xx = x; xx < std::min(Size, x + w); ++xx) {
         Rgba p = wall;
         if ((xx - x) % 7 > 2 && (yy - (Size - h)) % 9 > 3 && xx - x > 2 && xx < x + w - 2)
-          p = Hash01(6, xx / 7, yy / 9) > 0.5f ? Hex(0xB8C8D8) : Hex(0x3A4050);
+          p = Hash01(6, xx / 7, yy / 9) > (night ? 0.7f : 0.5f) ? lit : dark;
         c.Set(xx, yy, p);
       }
     x += w + static_cast<int>(Hash01(5, k, 3) * 6);
@@ -132,8 +142,8 @@ Canvas Treeline() {
   return c;
 }
 
-Canvas ChainFence() {
-  Canvas c = Skyline();
+Canvas ChainFence(bool night) {
+  Canvas c = Skyline(night);
   for (int y = 0; y < Size; ++y)
     for (int x = 0; x < Size; ++x) {
       const int a = (x + y) % 32, b = (x - y + 4 * Size) % 32;
@@ -325,9 +335,11 @@ const PainterMap& Painters() {
       {"greybrick.bmp", [] { return Bricks(Hex(0x7A7670), Hex(0x9A968E), 11); }},
       {"asphalt.bmp", Asphalt},
       {"sky.bmp", [] { return Sky(true); }},
-      {"skyline.bmp", Skyline},
+      {"nightsky.bmp", NightSky},
+      {"skyline.bmp", [] { return Skyline(); }},
       {"treeline.bmp", Treeline},
-      {"fence.bmp", ChainFence},
+      {"fence.bmp", [] { return ChainFence(false); }},
+      {"nightfence.bmp", [] { return ChainFence(true); }},
       {"wood.bmp", [] { return Planks(Hex(0x8A5A32), 12); }},
       {"darkwood.bmp", [] { return Planks(Hex(0x4A2C18), 13); }},
       {"felt.bmp", [] { return Flat(Hex(0x1E7A3A), 14, 0.1f); }},
