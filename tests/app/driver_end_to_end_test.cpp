@@ -1,7 +1,6 @@
 // The game run by brelloch-driver from start to exit, each run in a folder of its own whose base/
 // mirrors the built content (the files the game writes stay in that folder).
 #include <gtest/gtest.h>
-#include <png.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +11,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/driver_run.h"
 
 namespace {
 
@@ -45,28 +46,7 @@ struct Image {
 };
 
 bool ReadPng(const fs::path& path, Image& image) {
-  png_image png{};
-  png.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&png, path.c_str())) return false;
-  png.format = PNG_FORMAT_RGB;
-  image.width = static_cast<int>(png.width);
-  image.height = static_cast<int>(png.height);
-  image.rgb.resize(PNG_IMAGE_SIZE(png));
-  return png_image_finish_read(&png, nullptr, image.rgb.data(), 0, nullptr) != 0;
-}
-
-// Directories are copied, files linked, except the ones the game writes.
-void MirrorContent(const fs::path& from, const fs::path& to) {
-  fs::create_directories(to);
-  if (!fs::exists(from)) return;
-  for (const auto& entry : fs::directory_iterator(from)) {
-    const fs::path target = to / entry.path().filename();
-    if (entry.is_directory()) {
-      MirrorContent(entry.path(), target);
-    } else if (entry.path().extension() != ".inf") {
-      fs::create_symlink(entry.path(), target);
-    }
-  }
+  return driver_run::ReadPngRgb(path, image.width, image.height, image.rgb);
 }
 
 class DriverEndToEndTest : public ::testing::Test {
@@ -76,7 +56,7 @@ class DriverEndToEndTest : public ::testing::Test {
               ("brelloch-driver-" + std::to_string(::getpid()) + "-" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder_);
-    MirrorContent(BRELLOCH_BASE_DIR, folder_ / "base");
+    driver_run::MirrorContent(BRELLOCH_BASE_DIR, folder_ / "base");
     // Screenshots are kept beside the test executables for whoever wants to look at them.
     artifacts_ = fs::path(BRELLOCH_TEST_ARTIFACTS) / ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::create_directories(artifacts_);

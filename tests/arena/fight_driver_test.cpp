@@ -3,7 +3,6 @@
 // arenas (EXIT in the pause menu leads back to the set-up screen, where the arena arrow moves on).
 // Screenshots of every intro and live round go to test-artifacts/arena-driver/ in the build folder.
 #include <gtest/gtest.h>
-#include <png.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -15,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "support/driver_run.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -25,19 +26,6 @@ constexpr const char* kNextArenaArrow = "click 400 396";
 constexpr const char* kFightButton = "click 740 566";    // the set-up screen's FIGHT
 constexpr const char* kVersusNextButton = "click 740 566";
 constexpr const char* kPauseExitButton = "click 400 376";
-
-// Directories are copied, files linked, except the ones the game writes.
-void MirrorContent(const fs::path& from, const fs::path& to) {
-  fs::create_directories(to);
-  for (const auto& entry : fs::directory_iterator(from)) {
-    const fs::path target = to / entry.path().filename();
-    if (entry.is_directory()) {
-      MirrorContent(entry.path(), target);
-    } else if (entry.path().extension() != ".inf") {
-      fs::create_symlink(entry.path(), target);
-    }
-  }
-}
 
 // 640 × 480, 32-bit colour, 24-bit depth, sound and music off: the smallest window the game offers.
 void WriteSmallQuietSettings(const fs::path& file) {
@@ -84,7 +72,7 @@ std::string ScriptForEveryArena() {
 TEST(FightDriver, EveryArenaReachesItsLiveRoundFromTheMenus) {
   const fs::path folder = fs::temp_directory_path() / ("brelloch-fight-driver-" + std::to_string(::getpid()));
   fs::remove_all(folder);
-  MirrorContent(BRELLOCH_BASE_DIR, folder / "base");
+  driver_run::MirrorContent(BRELLOCH_BASE_DIR, folder / "base");
   WriteSmallQuietSettings(folder / "base" / "menu.inf");
   std::ofstream(folder / "fights.script") << ScriptForEveryArena();
 

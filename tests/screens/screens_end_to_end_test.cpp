@@ -1,7 +1,6 @@
 // The menus played with the mouse through brelloch-driver, from start to exit, each run in a
 // folder whose base/ mirrors the built content. Screenshots are kept for whoever wants to look.
 #include <gtest/gtest.h>
-#include <png.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +10,8 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "support/driver_run.h"
 
 namespace {
 
@@ -37,27 +38,7 @@ struct Image {
 };
 
 bool ReadPng(const fs::path& path, Image& image) {
-  png_image png{};
-  png.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&png, path.c_str())) return false;
-  png.format = PNG_FORMAT_RGB;
-  image.width = static_cast<int>(png.width);
-  image.height = static_cast<int>(png.height);
-  image.rgb.resize(PNG_IMAGE_SIZE(png));
-  return png_image_finish_read(&png, nullptr, image.rgb.data(), 0, nullptr) != 0;
-}
-
-// Folders are copied, files linked, except the ones the game writes.
-void MirrorContent(const fs::path& from, const fs::path& to) {
-  fs::create_directories(to);
-  for (const auto& entry : fs::directory_iterator(from)) {
-    const fs::path target = to / entry.path().filename();
-    if (entry.is_directory()) {
-      MirrorContent(entry.path(), target);
-    } else if (entry.path().extension() != ".inf") {
-      fs::create_symlink(entry.path(), target);
-    }
-  }
+  return driver_run::ReadPngRgb(path, image.width, image.height, image.rgb);
 }
 
 // Fighter one walks in and strikes at the head at a pace that never tires it.
@@ -79,7 +60,7 @@ class ScreensEndToEnd : public ::testing::Test {
     const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
     folder_ = fs::temp_directory_path() / ("brelloch-screens-" + std::to_string(::getpid()) + "-" + name);
     fs::remove_all(folder_);
-    MirrorContent(BRELLOCH_BASE_DIR, folder_ / "base");
+    driver_run::MirrorContent(BRELLOCH_BASE_DIR, folder_ / "base");
     artifacts_ = fs::path(BRELLOCH_TEST_ARTIFACTS) / ("screens-" + name);
     fs::create_directories(artifacts_);
   }
