@@ -2,6 +2,7 @@
 
 // The program's spine: start-up, the main loop with its frame, and the exit sequence.
 
+#include "app/command_line.h"  // CommandLine
 #include "app/frame_clock.h"  // FrameClock, AnimClock
 #include "app/game_path.h"    // NativePath
 #include "app/input_state.h"  // KeyState, KeyLatch, WindowActive, VirtualKey
@@ -17,8 +18,9 @@ struct LoadStateRecord {
 extern LoadStateRecord LoadState;
 
 // The whole run: settings, audio, window, main loop, exit sequence. Returns the quit message's
-// code; 0 when the window could not be created; −1 when no audio device could be opened.
-int GameMain();
+// code; 1 when the window could not be created (no window, no GL, no shaders); −1 when no audio
+// device could be opened.
+int GameMain(const CommandLine& line = CommandLine{});
 
 // Draws one frame into the back buffer; always true.
 bool RunFrame();

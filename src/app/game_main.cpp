@@ -20,17 +20,31 @@ void EscapeToPause() {
   ResetPreFightSlides();
 }
 
+// How long an inactive window sleeps in the message queue before its next empty frame.
+constexpr int kInactiveWaitMs = 250;
+
+// A failed start-up (no window, no GL, no shaders) ends the program with this code.
+constexpr int kStartupFailedExitCode = 1;
+
+bool DrawFrame() {
+  BeginFrameDrawing();
+  const bool ran = RunFrame();
+  FinishFrameDrawing();
+  return ran;
+}
+
 // Messages first; a frame whenever none is waiting. Returns the quit code.
 int RunMainLoop() {
   WindowMessage message;
   for (;;) {
-    if (PeekWindowMessage(message)) {
+    // Unfocused or minimised there is nothing to draw: wait for the desktop instead of spinning.
+    if (WindowActive ? PeekWindowMessage(message) : WaitWindowMessage(message, kInactiveWaitMs)) {
       if (message.kind == MessageKind::Quit) return message.exitCode;
       WindowProcedure(message);
       continue;
     }
     // An inactive window draws nothing but still swaps.
-    const bool done = (WindowActive && !RunFrame()) || ScreenFlow.QuitRequested;
+    const bool done = (WindowActive && !DrawFrame()) || ScreenFlow.QuitRequested;
     if (!done) SwapWindowBuffers();
     EscapeToPause();
     ClearReleasedKeyLatches();
@@ -49,14 +63,15 @@ void ExitSequence() {
 
 }  // namespace
 
-int GameMain() {
+int GameMain(const CommandLine& line) {
   ReadSettings();
   InstallFightHooks();
   if (!OpenAudioOrSayWhy()) return -1;
-  if (!CreateGameWindow("Brelloch", Settings.width, Settings.height, Settings.colourBits, true,
-                        Settings.depthBits)) {
+  const bool fullscreen = line.windowed != 1;
+  if (!CreateGameWindow("Brelloch", Settings.width, Settings.height, Settings.colourBits, fullscreen,
+                        Settings.depthBits, true)) {
     CloseAudioAtExit();
-    return 0;
+    return kStartupFailedExitCode;
   }
   const int exitCode = RunMainLoop();
   ExitSequence();

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "app/display_geometry.h"
 #include "app/renderer_startup.h"
 #include "app/settings.h"
 #include "platform/platform.h"
@@ -11,6 +12,16 @@
 bool Fullscreen = true;
 
 namespace {
+
+// The window's drawable size and the size frames are drawn at (FrameSize).
+struct FrameShape {
+  int chosenHeight = 0;  // the resolution's height the run started with
+  int windowWidth = 0;
+  int windowHeight = 0;
+  int width = 0;
+  int height = 0;
+};
+FrameShape Shape;
 
 const char* WindowFailureText(WindowFailure failure) {
   switch (failure) {
@@ -38,7 +49,8 @@ void ShutdownError(const char* text) { ShowMessageBox("SHUTDOWN ERROR", text, Me
 
 }  // namespace
 
-bool CreateGameWindow(const char* title, int width, int height, int colourBits, bool fullscreen, int depthBits) {
+bool CreateGameWindow(const char* title, int width, int height, int colourBits, bool fullscreen, int depthBits,
+                      bool vsync) {
   Fullscreen = fullscreen;
   if (!StartWindowSystem()) {
     ShowMessageBox("ERROR", "Failed To Register The Window Class.", MessageIcon::Exclamation);
@@ -54,13 +66,21 @@ bool CreateGameWindow(const char* title, int width, int height, int colourBits, 
       return false;
     }
   }
+  // The fourth resolution: the desktop's own size.
+  if (width <= 0 || height <= 0) {
+    width = 1024;
+    height = 768;
+    DesktopSize(width, height);
+  }
+  Shape.chosenHeight = height;
   if (Fullscreen) ShowPointer(false);
 
   const WindowFailure failure = OpenGameWindow(title, width, height, colourBits, depthBits, Fullscreen);
   if (failure != WindowFailure::Created) return FailCreation(WindowFailureText(failure));
+  SetVsync(vsync);
 
   ShowGameWindow();
-  // A full-screen window gets the size the display really has, which need not be the one asked for.
+  // A full-screen window gets the desktop's size, which need not be the one asked for.
   int drawableWidth = 0;
   int drawableHeight = 0;
   DrawableSize(drawableWidth, drawableHeight);
@@ -71,12 +91,10 @@ bool CreateGameWindow(const char* title, int width, int height, int colourBits, 
 }
 
 void DestroyGameWindow() {
-  if (Fullscreen) {
-    RestoreDesktopMode();
-    ShowPointer(true);
-  }
+  if (Fullscreen) ShowPointer(true);
   if (GlContextExists()) {
     // GL objects can only be deleted while their context is current.
+    ReleaseSceneTarget();
     ShutdownRenderer();
     ReleaseTgaTextures();
     if (!ReleaseGlContext()) ShutdownError("Release Of DC And RC Failed.");
@@ -87,24 +105,36 @@ void DestroyGameWindow() {
 }
 
 void ResizeViewport(int width, int height) {
-  if (height == 0) height = 1;
-  glViewport(0, 0, width, height);
+  Shape.windowWidth = width;
+  Shape.windowHeight = height;
+  FrameSize(width, height, Fullscreen, Shape.chosenHeight, Shape.width, Shape.height);
+  if (Shape.height == 0) Shape.height = 1;
+  glViewport(0, 0, Shape.width, Shape.height);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  gluPerspective(60.0, static_cast<double>(width) / static_cast<double>(height), 0.1, 400.0);
+  gluPerspective(60.0, static_cast<double>(Shape.width) / static_cast<double>(Shape.height), 0.1, 400.0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 }
 
-void EnterGameDisplayMode() {
-  ApplyDisplayMode(Settings.width, Settings.height, Settings.colourBits, Fullscreen);
-  // The desktop would send the size message from inside the move; the viewport follows at once.
+void ToggleFullscreen() {
+  Fullscreen = !Fullscreen;
+  SetFullscreen(Fullscreen);
+  ShowPointer(!Fullscreen);
+  // The size message follows from the desktop; the frame's shape follows at once.
   int width = 0;
   int height = 0;
   DrawableSize(width, height);
   if (width > 0) ResizeViewport(width, height);
 }
 
-void RestoreDesktopDisplayMode() {
-  if (Fullscreen) RestoreDesktopMode();
+void BeginFrameDrawing() {
+  if (!BeginSceneFrame(Shape.width, Shape.height, Shape.windowWidth, Shape.windowHeight, Settings.depthBits)) {
+    // No offscreen target: the frame is drawn at the window's size instead.
+    Shape.width = Shape.windowWidth;
+    Shape.height = Shape.windowHeight;
+    ResizeViewport(Shape.windowWidth, Shape.windowHeight);
+  }
 }
+
+void FinishFrameDrawing() { PresentSceneFrame(Shape.windowWidth, Shape.windowHeight); }

@@ -1,20 +1,25 @@
 #pragma once
 
-// The game window, its display mode and its GL context. Created once by the start-up sequence,
-// destroyed by the exit sequence.
+// The game window and its GL context. Created once by the start-up sequence, destroyed by the
+// exit sequence.
 
-// True at program start; cleared when the player accepts a window instead of full screen.
+// Whether the window covers the desktop; Alt+Enter and a declined full screen change it.
 extern bool Fullscreen;
 
-// Creates the window with the display mode, the GL context and the renderer start-up. Every
-// failure has been reported in a message box when it returns false.
-bool CreateGameWindow(const char* title, int width, int height, int colourBits, bool fullscreen, int depthBits);
-// Gives the display back, releases the renderer's GL objects, the context and the window. Failures
-// are reported ("SHUTDOWN ERROR") and the run goes on.
+// Creates the window, the GL context with vsync (or the frame cap) and the renderer start-up. A
+// size of 0 × 0 is the desktop's size. Every failure has been reported in a message box when it
+// returns false.
+bool CreateGameWindow(const char* title, int width, int height, int colourBits, bool fullscreen, int depthBits,
+                      bool vsync);
+// Releases the renderer's GL objects, the context and the window. Failures are reported
+// ("SHUTDOWN ERROR") and the run goes on.
 void DestroyGameWindow();
-// Viewport and a 60° perspective for a client area; a height of 0 counts as 1.
+// The window's drawable area changed: frames are drawn at FrameSize with a 60° perspective of
+// their own shape; a height of 0 counts as 1.
 void ResizeViewport(int width, int height);
-// On activation: the display mode of the Settings (which the options may have changed).
-void EnterGameDisplayMode();
-// On deactivation: the desktop's display mode.
-void RestoreDesktopDisplayMode();
+// Alt+Enter: full screen over the desktop, or back to a window.
+void ToggleFullscreen();
+// Around each drawn frame: draws into the smaller frame when there is one, then scales it onto
+// the window.
+void BeginFrameDrawing();
+void FinishFrameDrawing();

@@ -9,7 +9,7 @@ void LoadingScreen(bool secondImage) {
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
-  glOrtho(0.0, 800.0, 0.0, 600.0, -1.0, 1.0);
+  LoadMenuProjection();
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 

@@ -1,16 +1,12 @@
 #include "app/pointer.h"
 
+#include "app/display_geometry.h"
 #include "platform/platform.h"
 #include "screens/screen_flow.h"
 
-void ClientToMenuUnits(int clientX, int clientY, int clientWidth, int clientHeight, int& menuX, int& menuY) {
-  menuX = clientWidth > 0 ? clientX * 800 / clientWidth : clientX;
-  menuY = clientHeight > 0 ? clientY * 600 / clientHeight : clientY;
-}
-
-// The menus are drawn over the whole client area, so the pointer is scaled by the area's real size:
-// a display that could not take the requested mode, a window resized by the desktop or a resolution
-// changed in the options all keep the buttons under the pointer.
+// The menus keep their proportions in the client area, so the pointer is mapped by the area's real
+// size and shape: a resized window, full screen on a wide desktop or a resolution changed in the
+// options all keep the buttons under the pointer.
 void ReadPointer() {
   int x = 0;
   int y = 0;

@@ -7,6 +7,4 @@
 // is drawn. During a fight the pointer keeps its last menu value.
 void ReadPointer();
 
-// A position in the window's client area (of clientWidth × clientHeight) in menu units, truncated
-// toward zero; an empty client area leaves the position as it is.
-void ClientToMenuUnits(int clientX, int clientY, int clientWidth, int clientHeight, int& menuX, int& menuY);
+// ClientToMenuUnits is in app/display_geometry.h.

@@ -5,11 +5,13 @@
 #include <cstdint>
 #include <string>
 
-// Display and sound options, persisted in base/menu.inf (24 bytes: six little-endian int32).
+// Display and sound options, persisted in menu.inf in the config folder (24 bytes: six
+// little-endian int32).
 // All zero at program start until ReadSettings runs.
 struct GameSettings {
-  int resolutionIndex = 0;  // the mode the run started with: 0 = 640×480, 1 = 800×600, 2 = 1024×768
-  int width = 0;
+  int resolutionIndex = 0;  // the mode the run started with: 0 = 640×480, 1 = 800×600, 2 = 1024×768,
+                            // 3 = the desktop's size
+  int width = 0;            // 0 × 0 for the desktop's size
   int height = 0;
   int colourBits = 0;  // 16 or 32
   int depthBits = 0;   // 16 or 24
@@ -20,14 +22,12 @@ struct GameSettings {
 
 extern GameSettings Settings;
 
-// The settings file as the game addresses it.
-constexpr const char* kSettingsPath = ".\\base\\menu.inf";
 constexpr std::size_t kSettingsFileSize = 24;
 
-// Reads base/menu.inf into Settings; a missing file gives the defaults (800 × 600, 32-bit colour,
+// Reads menu.inf (SettingsFilePath) into Settings; a missing file gives the defaults (800 × 600, 32-bit colour,
 // 24-bit depth, sound and music on), and a value the game cannot use is replaced by its default.
 void ReadSettings();
-// Writes Settings to base/menu.inf through a temporary file, so the old file stays whole if the
+// Writes Settings to menu.inf through a temporary file, so the old file stays whole if the
 // write fails. Takes the resolution from `width` only when APPLY was pressed (ScreenFlow.settingsChanged).
 void WriteSettings();
 
@@ -39,5 +39,9 @@ void WriteSettingsTo(const std::string& path);
 GameSettings SettingsFromFileBytes(const std::uint8_t* bytes, std::size_t size);
 std::array<std::uint8_t, kSettingsFileSize> SettingsFileBytes(const GameSettings& settings);
 
-// The pixel size of a resolution index; false for an index the game does not know.
+// The resolution index of the desktop's own size (0 × 0 in GameSettings).
+constexpr int kDesktopResolutionIndex = 3;
+
+// The pixel size of a resolution index (0 × 0 for the desktop's); false for an index the game
+// does not know.
 bool ResolutionSize(int resolutionIndex, int& width, int& height);

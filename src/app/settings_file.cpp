@@ -2,8 +2,8 @@
 #include <fstream>
 #include <vector>
 
-#include "app/game_path.h"
 #include "app/settings.h"
+#include "app/user_folders.h"
 #include "screens/screen_flow.h"
 
 GameSettings Settings;
@@ -44,13 +44,14 @@ void TakeResolutionFromWidth(GameSettings& settings) {
   if (settings.width == 640) settings.resolutionIndex = 0;
   if (settings.width == 800) settings.resolutionIndex = 1;
   if (settings.width == 1024) settings.resolutionIndex = 2;
+  if (settings.width == 0) settings.resolutionIndex = kDesktopResolutionIndex;
 }
 
 }  // namespace
 
 bool ResolutionSize(int resolutionIndex, int& width, int& height) {
-  static constexpr int kSizes[3][2] = {{640, 480}, {800, 600}, {1024, 768}};
-  if (resolutionIndex < 0 || resolutionIndex > 2) return false;
+  static constexpr int kSizes[4][2] = {{640, 480}, {800, 600}, {1024, 768}, {0, 0}};
+  if (resolutionIndex < 0 || resolutionIndex > kDesktopResolutionIndex) return false;
   width = kSizes[resolutionIndex][0];
   height = kSizes[resolutionIndex][1];
   return true;
@@ -116,6 +117,6 @@ void WriteSettingsTo(const std::string& path) {
   if (std::rename(temporary.c_str(), path.c_str()) != 0) std::remove(temporary.c_str());
 }
 
-void ReadSettings() { ReadSettingsFrom(NativePath(kSettingsPath)); }
+void ReadSettings() { ReadSettingsFrom(SettingsFilePath()); }
 
-void WriteSettings() { WriteSettingsTo(NativePath(kSettingsPath)); }
+void WriteSettings() { WriteSettingsTo(SettingsFilePath()); }

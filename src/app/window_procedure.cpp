@@ -20,7 +20,6 @@ void Activated() {
     }
     RestartMusicFade();
   }
-  EnterGameDisplayMode();
 }
 
 void Deactivated() {
@@ -32,7 +31,6 @@ void Deactivated() {
     music.Rewind();
     RestartMusicFade();
   }
-  RestoreDesktopDisplayMode();
 }
 
 void RecordKey(int virtualKey, std::uint8_t down) {
@@ -69,8 +67,10 @@ void WindowProcedure(const WindowMessage& message) {
     case MessageKind::RightButtonDown:
     case MessageKind::RightButtonUp:
       return;
-    case MessageKind::Quit:
     case MessageKind::SystemKeyDown:
+      if (message.virtualKey == VirtualKey::Return) ToggleFullscreen();
+      break;
+    case MessageKind::Quit:
     case MessageKind::SystemKeyUp:
     case MessageKind::PointerMove:
       break;

@@ -1,13 +1,11 @@
-#include "app/game_path.h"
+#include "app/user_folders.h"
 #include "fight/career_file.h"
 #include "fight/fight_internal.h"
 #include "screens/screen_flow.h"
 
 namespace {
 
-std::string CareerFile() { return NativePath(kCareerFilePath); }
-
-void ReadIntoFileSave() { ReadCareerFile(CareerFile(), CareerState.fileSave); }
+void ReadIntoFileSave() { ReadCareerFile(CareerFilePath(), CareerState.fileSave); }
 
 void TakePendingSave() {
   CareerState.pendingSave[0] = CareerState.careerProgress;
@@ -55,5 +53,5 @@ void SaveCareerAtExit() {
   if (CareerState.pendingSave[1] < 1) {
     for (int i = 0; i < 3; ++i) CareerState.pendingSave[i] = CareerState.fileSave[i];
   }
-  WriteCareerFile(CareerFile(), CareerState.pendingSave);
+  WriteCareerFile(CareerFilePath(), CareerState.pendingSave);
 }

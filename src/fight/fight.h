@@ -53,7 +53,6 @@ void RunIntroClock();
 void RunKnockoutSequence();
 
 // --- Career ---
-constexpr const char* kCareerFilePath = ".\\base\\fighters\\fdata\\fight.inf";
 void NewCareer();
 // LOAD GAME. True when a saved career was resumed (the screen then changes to the story); false
 // when there is none, and the caller plays no click and stays.

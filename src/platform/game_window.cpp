@@ -1,18 +1,12 @@
 // The game window and its GL context.
+#include <chrono>
+#include <thread>
+
 #include "platform/platform_state.h"
 
 PlatformState Platform;
 
 namespace {
-
-// The display mode for width × height at colourBits, or the closest larger one the display offers.
-bool ClosestDisplayMode(int width, int height, int colourBits, SDL_DisplayMode& closest) {
-  SDL_DisplayMode wanted{};
-  wanted.w = width;
-  wanted.h = height;
-  wanted.format = colourBits == 16 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888;
-  return SDL_GetClosestDisplayMode(0, &wanted, &closest) != nullptr;
-}
 
 bool RequestPixelFormat(int colourBits, int depthBits) {
   const bool highColour = colourBits == 16;
@@ -29,7 +23,7 @@ bool RequestPixelFormat(int colourBits, int depthBits) {
 }  // namespace
 
 bool StartWindowSystem() {
-  // The game leaves full screen itself when it loses the focus, and keeps the screen saver off.
+  // A full-screen window stays on the desktop when it loses the focus; the screen saver stays off.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
@@ -40,19 +34,18 @@ bool StartWindowSystem() {
 void StopWindowSystem() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
 
 bool DisplayModeAvailable(int width, int height, int colourBits) {
-  if (Platform.automation != nullptr && Platform.automation->RefusesDisplayMode(width, height, colourBits)) {
-    return false;
-  }
-  SDL_DisplayMode closest;
-  return ClosestDisplayMode(width, height, colourBits, closest);
+  return Platform.automation == nullptr || !Platform.automation->RefusesDisplayMode(width, height, colourBits);
 }
 
 WindowFailure OpenGameWindow(const char* title, int width, int height, int colourBits, int depthBits,
                              bool fullscreen) {
   if (!RequestPixelFormat(colourBits, depthBits)) return WindowFailure::PixelFormat;
-  Platform.window = SDL_CreateWindow(title, 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+  Platform.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                                     SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
   if (Platform.window == nullptr) return WindowFailure::Window;
-  if (fullscreen) ApplyDisplayMode(width, height, colourBits, true);
+  Platform.windowedWidth = width;
+  Platform.windowedHeight = height;
+  if (fullscreen) SetFullscreen(true);
   Platform.context = SDL_GL_CreateContext(Platform.window);
   if (Platform.context == nullptr) return WindowFailure::RenderingContext;
   if (SDL_GL_MakeCurrent(Platform.window, Platform.context) != 0) return WindowFailure::ActivateContext;
@@ -75,27 +68,35 @@ void WindowClientSize(int& width, int& height) {
   if (Platform.window != nullptr) SDL_GetWindowSize(Platform.window, &width, &height);
 }
 
-void ApplyDisplayMode(int width, int height, int colourBits, bool fullscreen) {
-  if (Platform.window == nullptr) return;
-  if (!fullscreen) {
-    SDL_SetWindowSize(Platform.window, width, height);
-    return;
-  }
-  SDL_DisplayMode mode;
-  if (ClosestDisplayMode(width, height, colourBits, mode)) {
-    SDL_SetWindowDisplayMode(Platform.window, &mode);
-    // Without a window manager nobody resizes a full-screen window to the mode (a bare X server):
-    // the window takes the mode's size itself first, so what SDL reports is what GL draws into.
-    if (!(SDL_GetWindowFlags(Platform.window) & SDL_WINDOW_FULLSCREEN)) {
-      SDL_SetWindowSize(Platform.window, mode.w, mode.h);
-    }
-  }
-  SDL_SetWindowFullscreen(Platform.window, SDL_WINDOW_FULLSCREEN);
+bool DesktopSize(int& width, int& height) {
+  SDL_DisplayMode desktop;
+  const int display = Platform.window != nullptr ? SDL_GetWindowDisplayIndex(Platform.window) : 0;
+  if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &desktop) != 0) return false;
+  width = desktop.w;
+  height = desktop.h;
+  return true;
 }
 
-void RestoreDesktopMode() {
+void SetFullscreen(bool fullscreen) {
   if (Platform.window == nullptr) return;
-  if (SDL_GetWindowFlags(Platform.window) & SDL_WINDOW_FULLSCREEN) SDL_SetWindowFullscreen(Platform.window, 0);
+  if (!fullscreen) {
+    SDL_SetWindowFullscreen(Platform.window, 0);
+    SDL_SetWindowSize(Platform.window, Platform.windowedWidth, Platform.windowedHeight);
+    return;
+  }
+  // Without a window manager nobody resizes a full-screen window (a bare X server): the window
+  // takes the desktop's size itself first, so what SDL reports is what GL draws into.
+  int width = 0;
+  int height = 0;
+  if (!(SDL_GetWindowFlags(Platform.window) & SDL_WINDOW_FULLSCREEN) && DesktopSize(width, height)) {
+    SDL_GetWindowSize(Platform.window, &Platform.windowedWidth, &Platform.windowedHeight);
+    SDL_SetWindowSize(Platform.window, width, height);
+  }
+  SDL_SetWindowFullscreen(Platform.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+bool IsFullscreen() {
+  return Platform.window != nullptr && (SDL_GetWindowFlags(Platform.window) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
 bool GameWindowExists() { return Platform.window != nullptr; }
@@ -118,7 +119,29 @@ bool DestroyGameWindowHandle() {
   return true;
 }
 
+bool SetVsync(bool on) {
+  Platform.pacer.reset();
+  if (!on) {
+    SDL_GL_SetSwapInterval(0);
+    return false;
+  }
+  // Adaptive first: a late frame is shown at once instead of waiting a whole refresh.
+  const bool synced = SDL_GL_SetSwapInterval(-1) == 0 || SDL_GL_SetSwapInterval(1) == 0;
+  // Some drivers accept the interval and still do not wait (a virtual X server): the cap stays
+  // as a floor a little above the refresh rate, which a working vsync never reaches.
+  SDL_DisplayMode mode;
+  const int refresh = SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate : 60;
+  Platform.pacer = std::make_unique<FramePacer>(refresh * kCapAboveRefresh);
+  return synced;
+}
+
 void SwapWindowBuffers() {
   if (Platform.automation != nullptr) Platform.automation->BeforeSwap();
   if (Platform.window != nullptr) SDL_GL_SwapWindow(Platform.window);
+  // Scripted runs keep their own clock; only a player's frames are paced.
+  if (Platform.pacer && Platform.automation == nullptr) {
+    const double seconds = Platform.pacer->DelayBefore(static_cast<double>(SDL_GetPerformanceCounter()) /
+                                                       static_cast<double>(SDL_GetPerformanceFrequency()));
+    if (seconds > 0) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+  }
 }

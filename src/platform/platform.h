@@ -38,7 +38,8 @@ enum class MessageKind {
   Activate,        // gained (active) or lost the focus; minimised counts as lost
   KeyDown,         // virtualKey; auto-repeat sends it again
   KeyUp,
-  SystemKeyDown,   // Alt, keys pressed while Alt is held, F10: never reach the key tables
+  SystemKeyDown,   // Alt, keys pressed while Alt is held, F10: never reach the key tables; a held
+                   // key's auto-repeat is not sent again
   SystemKeyUp,
   LeftButtonDown,
   LeftButtonUp,
@@ -59,6 +60,8 @@ struct WindowMessage {
 
 // Removes the next waiting message; false when none is waiting (the main loop draws a frame then).
 bool PeekWindowMessage(WindowMessage& message);
+// The same, but waits up to timeoutMs for one first (an automated run never waits).
+bool WaitWindowMessage(WindowMessage& message, int timeoutMs);
 // The quit message is returned by the next PeekWindowMessage.
 void PostQuitMessage(int exitCode);
 
@@ -68,14 +71,14 @@ void PostQuitMessage(int exitCode);
 bool StartWindowSystem();
 void StopWindowSystem();
 
-// Whether the display can show width × height at colourBits full screen; a display that offers a
-// larger mode also accepts (a virtual screen has one mode only, the game then draws into all of it).
+// Whether the game may go full screen at width × height: always, since full screen covers the
+// desktop at its own mode; an automated run may refuse it.
 bool DisplayModeAvailable(int width, int height, int colourBits);
 
 enum class WindowFailure { Created, PixelFormat, Window, RenderingContext, ActivateContext };
 
-// Creates the window (full screen with the display switched to width × height, or an ordinary
-// window whose client area is width × height) with a double-buffered GL compatibility context of
+// Creates a resizable window whose client area is width × height, full screen over the desktop
+// when asked (the display's mode is never switched), with a double-buffered GL compatibility context of
 // colourBits and depthBits, and makes the context current. The window is not yet shown.
 WindowFailure OpenGameWindow(const char* title, int width, int height, int colourBits, int depthBits,
                              bool fullscreen);
@@ -85,17 +88,22 @@ void ShowGameWindow();
 void DrawableSize(int& width, int& height);
 // The client area in the units of ReadPointerPosition.
 void WindowClientSize(int& width, int& height);
-// Switches a full-screen window to width × height at colourBits, or sizes an ordinary window's client area.
-void ApplyDisplayMode(int width, int height, int colourBits, bool fullscreen);
-// Gives the display back to the desktop (a full-screen window leaves full screen).
-void RestoreDesktopMode();
+// The size of the desktop the window is on (of the first display before there is a window).
+bool DesktopSize(int& width, int& height);
+// Full screen over the desktop, or back to a window of the size it had before.
+void SetFullscreen(bool fullscreen);
+bool IsFullscreen();
 bool GameWindowExists();
 bool GlContextExists();
 // Each false is a failure the caller reports; the run goes on.
 bool ReleaseGlContext();
 bool DeleteGlContext();
 bool DestroyGameWindowHandle();
-// Shows the back buffer.
+// Vsync for the context, adaptive where the driver has it; true when the driver took it. On, the
+// frames are also capped a little above the refresh rate, in case the driver takes the interval
+// and does not wait. Off, frames follow each other as fast as they are drawn.
+bool SetVsync(bool on);
+// Shows the back buffer, then waits as long as the frame cap asks.
 void SwapWindowBuffers();
 
 // ---- Automated runs ----------------------------------------------------------------------------

@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 
+#include <memory>
+
+#include "platform/frame_pacer.h"
 #include "platform/platform.h"
 
 // What the platform layer keeps between calls. Lives for the whole run.
@@ -12,6 +15,9 @@ struct PlatformState {
   bool quitPosted = false;
   int quitCode = 0;
   bool reportedActive = true;  // the last activation reported, so focus and minimise do not repeat it
+  int windowedWidth = 0;       // the window's size to come back to when it leaves full screen
+  int windowedHeight = 0;
+  std::unique_ptr<FramePacer> pacer;  // set by SetVsync(true)
 };
 
 extern PlatformState Platform;

@@ -41,6 +41,8 @@ bool TranslateKey(const SDL_KeyboardEvent& event, WindowMessage& message) {
   const bool pressed = event.type == SDL_KEYDOWN;
   message.virtualKey = VirtualKeyFor(event.keysym.sym, event.keysym.scancode);
   if (IsSystemKey(message.virtualKey, event.keysym.mod, pressed)) {
+    // Alt+Enter held down would switch full screen on and off with every repeat.
+    if (event.repeat) return false;
     message.kind = pressed ? MessageKind::SystemKeyDown : MessageKind::SystemKeyUp;
   } else {
     message.kind = pressed ? MessageKind::KeyDown : MessageKind::KeyUp;
@@ -110,6 +112,17 @@ bool PeekWindowMessage(WindowMessage& message) {
   while (SDL_PollEvent(&event)) {
     if (Translate(event, message)) return true;
   }
+  return false;
+}
+
+bool WaitWindowMessage(WindowMessage& message, int timeoutMs) {
+  if (Platform.automation != nullptr || Platform.quitPosted) return PeekWindowMessage(message);
+  message = WindowMessage{};
+  SDL_Event event;
+  if (!SDL_WaitEventTimeout(&event, timeoutMs)) return false;
+  do {
+    if (Translate(event, message)) return true;
+  } while (SDL_PollEvent(&event));
   return false;
 }
 

@@ -5,6 +5,7 @@
 #include "render/fighter_model.h"    // FighterModel, FighterModels[8], ClearDrawnMarks, HoldUndrawnModels
 #include "render/math3d.h"           // Vector2, Vector3, Quaternion, Matrix4 and their operations
 #include "render/mesh_model.h"       // MeshModel, Ms3dModel, LampModel, TriangleRecord
+#include "render/scene_target.h"     // BeginSceneFrame, PresentSceneFrame, LoadMenuProjection
 #include "render/shader_lighting.h"  // SceneLights, ViewDirection, uniforms, object-space lights
 #include "render/text_printer.h"     // PrintSmall, PrintLarge, TextAlpha
 #include "render/textures.h"         // TextureBank, BindTexture, LoadingImages, TgaTexture

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "render/text_printer.h"
+#include "render/scene_target.h"
 #include "render/textures.h"
 
 namespace {
@@ -50,7 +51,7 @@ __attribute__((format(printf, 6, 0))) void Print(const Font& font, float x, floa
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
-  glOrtho(0.0, 800.0, 0.0, 600.0, -1.0, 1.0);
+  LoadMenuProjection();
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
   glLoadIdentity();

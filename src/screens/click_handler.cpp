@@ -34,7 +34,8 @@ void NextResolution() {
   switch (s.width) {
     case 640: s.width = 800, s.height = 600; break;
     case 800: s.width = 1024, s.height = 768; break;
-    case 1024: s.width = 640, s.height = 480; break;
+    case 1024: s.width = 0, s.height = 0; break;  // the desktop's size
+    case 0: s.width = 640, s.height = 480; break;
     default: break;  // a size from a hand-edited file stays until a listed one is chosen
   }
 }

@@ -79,7 +79,7 @@ void BeginFightOverlay() {
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
-  glOrtho(0, 800, 0, 600, -1, 1);
+  LoadMenuProjection();
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
   glLoadIdentity();

@@ -27,7 +27,7 @@ void BeginMenuProjection() {
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
-  glOrtho(0, 800, 0, 600, -1, 1);
+  LoadMenuProjection();
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);

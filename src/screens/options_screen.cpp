@@ -15,6 +15,7 @@ const char* ResolutionText(int width) {
     case 640: return "640x480";
     case 800: return "800x600";
     case 1024: return "1024x768";
+    case 0: return "Desktop";
     default: return "";  // a size from a hand-edited file shows no value
   }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/display_geometry.h"
 #include "app/pointer.h"
 #include "app/timer.h"
 #include "platform/platform.h"

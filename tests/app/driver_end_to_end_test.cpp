@@ -65,7 +65,8 @@ class DriverEndToEndTest : public ::testing::Test {
 
   DriverRun Run(const std::string& script, const std::string& environment = "ALSOFT_DRIVERS=null") {
     std::ofstream(folder_ / "test.script") << script;
-    return RunCommand("env " + environment + " '" + BRELLOCH_DRIVER + "' test.script");
+    return RunCommand("env " + driver_run::OwnFolders(folder_) + " " + environment + " '" + BRELLOCH_DRIVER +
+                      "' test.script");
   }
 
   // The command runs in the test's folder; a minute at most, in case something waits for a person.
@@ -80,7 +81,7 @@ class DriverEndToEndTest : public ::testing::Test {
   }
 
   std::vector<unsigned char> WrittenSettings() {
-    std::ifstream in(folder_ / "base" / "menu.inf", std::ios::binary);
+    std::ifstream in(driver_run::SettingsFile(folder_), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
@@ -133,17 +134,17 @@ TEST_F(DriverEndToEndTest, WithoutAnAudioDeviceExitsWithMinusOneAndSaysWhy) {
   const DriverRun run = Run("frames 5\nclose\n", "ALSOFT_DRIVERS=no-such-backend");
   EXPECT_EQ(run.exitCode, 255);  // −1
   EXPECT_NE(run.errors.find("OpenAL"), std::string::npos) << run.errors;
-  EXPECT_FALSE(fs::exists(folder_ / "base" / "menu.inf"));
+  EXPECT_FALSE(fs::exists(driver_run::SettingsFile(folder_)));
 }
 
-TEST_F(DriverEndToEndTest, DecliningTheWindowedFallbackEndsTheProgram) {
+TEST_F(DriverEndToEndTest, DecliningTheWindowedFallbackEndsTheProgramAsAFailedStart) {
   const DriverRun run = Run("refuse-display\nanswer no\nframes 1\n");
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.errors.find("Tamsk GL: The Requested Fullscreen Mode Is Not Supported By"), std::string::npos)
       << run.errors;
   EXPECT_NE(run.errors.find("ERROR: Program Will Now Close."), std::string::npos) << run.errors;
   EXPECT_NE(run.errors.find("before line 3"), std::string::npos) << run.errors;
-  EXPECT_FALSE(fs::exists(folder_ / "base" / "menu.inf"));
+  EXPECT_FALSE(fs::exists(driver_run::SettingsFile(folder_)));
 }
 
 TEST_F(DriverEndToEndTest, AcceptingTheWindowedFallbackRunsInAWindowOfTheSettingsSize) {
@@ -254,10 +255,11 @@ TEST_F(DriverEndToEndTest, EscapePausesTheFightOnlyAfterTheIntro) {
 // error and the game goes on instead of waiting forever.
 TEST_F(DriverEndToEndTest, TheGameReportsAFailedStartOnStandardErrorWithoutWaiting) {
   fs::remove_all(folder_ / "base" / "shaders");
-  const DriverRun run = RunCommand(std::string("env ALSOFT_DRIVERS=null '") + BRELLOCH_GAME + "'");
-  EXPECT_EQ(run.exitCode, 0);  // window creation failed: the program returns 0
+  const DriverRun run =
+      RunCommand("env " + driver_run::OwnFolders(folder_) + " ALSOFT_DRIVERS=null '" + BRELLOCH_GAME + "'");
+  EXPECT_EQ(run.exitCode, 1);  // a failed start-up is not a success
   EXPECT_NE(run.errors.find("ERROR: Initialization Failed."), std::string::npos) << run.errors;
-  EXPECT_FALSE(fs::exists(folder_ / "base" / "menu.inf"));
+  EXPECT_FALSE(fs::exists(driver_run::SettingsFile(folder_)));
 }
 
 // The script's timer readings go through the platform counter, TimerNowMs and the frame clock.

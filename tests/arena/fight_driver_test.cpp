@@ -76,7 +76,7 @@ TEST(FightDriver, EveryArenaReachesItsLiveRoundFromTheMenus) {
   WriteSmallQuietSettings(folder / "base" / "menu.inf");
   std::ofstream(folder / "fights.script") << ScriptForEveryArena();
 
-  const std::string command = "cd '" + folder.string() + "' && env ALSOFT_DRIVERS=null '" + BRELLOCH_DRIVER +
+  const std::string command = "cd '" + folder.string() + "' && env " + driver_run::OwnFolders(folder) + " ALSOFT_DRIVERS=null '" + BRELLOCH_DRIVER +
                               "' fights.script 2> errors.txt";
   const int status = std::system(command.c_str());
   std::ifstream errorFile(folder / "errors.txt");

@@ -69,7 +69,7 @@ class ScreensEndToEnd : public ::testing::Test {
   // Runs the script; returns the exit code and keeps standard error in errors_.
   int Run(const std::string& script) {
     std::ofstream(folder_ / "test.script") << script;
-    const std::string command = "cd '" + folder_.string() + "' && env ALSOFT_DRIVERS=null '" + BRELLOCH_DRIVER +
+    const std::string command = "cd '" + folder_.string() + "' && env " + driver_run::OwnFolders(folder_) + " ALSOFT_DRIVERS=null '" + BRELLOCH_DRIVER +
                                 "' test.script 2> errors.txt";
     const int status = std::system(command.c_str());
     std::ifstream errors(folder_ / "errors.txt");
@@ -89,7 +89,7 @@ class ScreensEndToEnd : public ::testing::Test {
   }
 
   std::vector<unsigned char> CareerFile() {
-    std::ifstream in(folder_ / "base" / "fighters" / "fdata" / "fight.inf", std::ios::binary);
+    std::ifstream in(driver_run::CareerFile(folder_), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 

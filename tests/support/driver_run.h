@@ -5,9 +5,24 @@
 #include <png.h>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace driver_run {
+
+// Environment assignments (for `env`) that make a run read its content from folder/base and keep
+// what it writes in folder/config/brelloch and folder/data/brelloch, away from the user's files.
+inline std::string OwnFolders(const std::filesystem::path& folder) {
+  const std::string f = folder.string();
+  return "BRELLOCH_DATA_DIR='" + f + "' HOME='" + f + "/home' XDG_CONFIG_HOME='" + f + "/config' XDG_DATA_HOME='" +
+         f + "/data'";
+}
+inline std::filesystem::path SettingsFile(const std::filesystem::path& folder) {
+  return folder / "config" / "brelloch" / "menu.inf";
+}
+inline std::filesystem::path CareerFile(const std::filesystem::path& folder) {
+  return folder / "data" / "brelloch" / "fight.inf";
+}
 
 // Mirrors the content tree into a test's folder: folders are copied, files linked, except the
 // ones the game writes (menu.inf, fight.inf), so each run starts from no saved settings or career.

@@ -93,26 +93,30 @@ void WriteTga(const std::filesystem::path& path, const Canvas& canvas, TgaDepth 
   WriteFileBytes(path, out);
 }
 
-void WritePng(const std::filesystem::path& path, const Canvas& canvas) {
+void WritePng(const std::filesystem::path& path, const Canvas& canvas, PngChannels channels) {
+  const std::size_t bytesPerPixel = channels == PngChannels::Rgba ? 4 : 3;
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
   std::FILE* file = std::fopen(path.string().c_str(), "wb");
   if (!file) throw std::runtime_error("cannot write " + path.string());
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
-  std::vector<png_byte> row(static_cast<size_t>(canvas.Width()) * 3);
+  std::vector<png_byte> row(static_cast<size_t>(canvas.Width()) * bytesPerPixel);
   bool ok = png && info;
   if (ok && setjmp(png_jmpbuf(png)) == 0) {
     png_init_io(png, file);
     png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.Width()),
-                 static_cast<png_uint_32>(canvas.Height()), 8, PNG_COLOR_TYPE_RGB,
+                 static_cast<png_uint_32>(canvas.Height()), 8,
+                 channels == PngChannels::Rgba ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < canvas.Height(); ++y) {
       for (int x = 0; x < canvas.Width(); ++x) {
         const Rgba c = canvas.Get(x, y);
-        row[static_cast<size_t>(x) * 3] = ChannelByte(c.r);
-        row[static_cast<size_t>(x) * 3 + 1] = ChannelByte(c.g);
-        row[static_cast<size_t>(x) * 3 + 2] = ChannelByte(c.b);
+        png_byte* pixel = &row[static_cast<size_t>(x) * bytesPerPixel];
+        pixel[0] = ChannelByte(c.r);
+        pixel[1] = ChannelByte(c.g);
+        pixel[2] = ChannelByte(c.b);
+        if (channels == PngChannels::Rgba) pixel[3] = ChannelByte(c.a);
       }
       png_write_row(png, row.data());
     }

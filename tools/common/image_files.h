@@ -18,8 +18,10 @@ void WriteBmp24(const std::filesystem::path& path, const Canvas& canvas);
 enum class TgaDepth { Rgb24, Rgba32 };
 void WriteTga(const std::filesystem::path& path, const Canvas& canvas, TgaDepth depth);
 
-// 8-bit RGB PNG, for contact sheets that people look at (the game reads no PNG).
-void WritePng(const std::filesystem::path& path, const Canvas& canvas);
+// 8-bit PNG, for contact sheets that people look at and the desktop's icons (the game reads no
+// PNG); RGBA keeps the canvas's alpha.
+enum class PngChannels { Rgb, Rgba };
+void WritePng(const std::filesystem::path& path, const Canvas& canvas, PngChannels channels = PngChannels::Rgb);
 
 // The byte a channel value becomes in every file: clamped to 0..1, times 255, rounded.
 std::uint8_t ChannelByte(float value);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/app.h"
+#include "app/display_geometry.h"
 #include "app/driver/screenshot.h"
 #include "app/game_window.h"
 
@@ -127,8 +128,7 @@ void ScriptRunner::MovePointer(int menuX, int menuY) {
   int width = 0;
   int height = 0;
   WindowClientSize(width, height);
-  pointerX_ = width > 0 ? (menuX * width + 799) / 800 : menuX;
-  pointerY_ = height > 0 ? (menuY * height + 599) / 600 : menuY;
+  MenuUnitsToClient(menuX, menuY, width, height, pointerX_, pointerY_);
   Send(MessageKind::PointerMove);
 }
 

@@ -1,0 +1,120 @@
+#include "render/scene_target.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include "app/display_geometry.h"
+#include "platform/platform.h"
+
+namespace {
+
+struct FramebufferCalls {
+  PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
+  PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
+  PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
+  PFNGLGENRENDERBUFFERSPROC genRenderbuffers = nullptr;
+  PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers = nullptr;
+  PFNGLBINDRENDERBUFFERPROC bindRenderbuffer = nullptr;
+  PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
+  PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
+  PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+  PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
+};
+
+struct SceneTarget {
+  bool looked = false;
+  bool available = false;
+  FramebufferCalls gl;
+  GLuint framebuffer = 0;
+  GLuint colour = 0;
+  GLuint depth = 0;
+  int width = 0;
+  int height = 0;
+  bool drawing = false;  // the current frame goes into the target
+};
+
+SceneTarget Target;
+
+template <typename Call>
+bool Load(Call& call, const char* name) {
+  call = reinterpret_cast<Call>(GlProcAddress(name));
+  return call != nullptr;
+}
+
+bool LookUpCalls(FramebufferCalls& gl) {
+  return Load(gl.genFramebuffers, "glGenFramebuffers") && Load(gl.deleteFramebuffers, "glDeleteFramebuffers") &&
+         Load(gl.bindFramebuffer, "glBindFramebuffer") && Load(gl.genRenderbuffers, "glGenRenderbuffers") &&
+         Load(gl.deleteRenderbuffers, "glDeleteRenderbuffers") && Load(gl.bindRenderbuffer, "glBindRenderbuffer") &&
+         Load(gl.renderbufferStorage, "glRenderbufferStorage") &&
+         Load(gl.framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
+         Load(gl.checkFramebufferStatus, "glCheckFramebufferStatus") && Load(gl.blitFramebuffer, "glBlitFramebuffer");
+}
+
+// Colour with alpha (the game blends with the destination's alpha) and depth of the settings.
+bool MakeTarget(int width, int height, int depthBits) {
+  FramebufferCalls& gl = Target.gl;
+  ReleaseSceneTarget();
+  gl.genFramebuffers(1, &Target.framebuffer);
+  gl.genRenderbuffers(1, &Target.colour);
+  gl.genRenderbuffers(1, &Target.depth);
+  gl.bindRenderbuffer(GL_RENDERBUFFER, Target.colour);
+  gl.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+  gl.bindRenderbuffer(GL_RENDERBUFFER, Target.depth);
+  gl.renderbufferStorage(GL_RENDERBUFFER, depthBits == 16 ? GL_DEPTH_COMPONENT16 : GL_DEPTH_COMPONENT24, width,
+                         height);
+  gl.bindRenderbuffer(GL_RENDERBUFFER, 0);
+  gl.bindFramebuffer(GL_FRAMEBUFFER, Target.framebuffer);
+  gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, Target.colour);
+  gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, Target.depth);
+  const bool complete = gl.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+  gl.bindFramebuffer(GL_FRAMEBUFFER, 0);
+  if (!complete) {
+    ReleaseSceneTarget();
+    return false;
+  }
+  Target.width = width;
+  Target.height = height;
+  return true;
+}
+
+}  // namespace
+
+bool BeginSceneFrame(int width, int height, int windowWidth, int windowHeight, int depthBits) {
+  Target.drawing = false;
+  if (width >= windowWidth && height >= windowHeight) return true;
+  if (!Target.looked) {
+    Target.looked = true;
+    Target.available = LookUpCalls(Target.gl);
+  }
+  if (!Target.available) return false;
+  if ((Target.width != width || Target.height != height) && !MakeTarget(width, height, depthBits)) return false;
+  Target.gl.bindFramebuffer(GL_FRAMEBUFFER, Target.framebuffer);
+  Target.drawing = true;
+  return true;
+}
+
+void PresentSceneFrame(int windowWidth, int windowHeight) {
+  if (!Target.drawing) return;
+  Target.drawing = false;
+  FramebufferCalls& gl = Target.gl;
+  gl.bindFramebuffer(GL_READ_FRAMEBUFFER, Target.framebuffer);
+  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+  gl.blitFramebuffer(0, 0, Target.width, Target.height, 0, 0, windowWidth, windowHeight, GL_COLOR_BUFFER_BIT,
+                     GL_LINEAR);
+  gl.bindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
+void ReleaseSceneTarget() {
+  if (Target.framebuffer == 0) return;
+  Target.gl.deleteFramebuffers(1, &Target.framebuffer);
+  Target.gl.deleteRenderbuffers(1, &Target.colour);
+  Target.gl.deleteRenderbuffers(1, &Target.depth);
+  Target = SceneTarget{Target.looked, Target.available, Target.gl};
+}
+
+void LoadMenuProjection() {
+  GLint viewport[4] = {0, 0, 0, 0};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  const MenuSpaceBox box = MenuSpaceEdges(viewport[2], viewport[3]);
+  glOrtho(box.left, box.right, box.bottom, box.top, -1, 1);
+}
