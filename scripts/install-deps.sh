@@ -13,7 +13,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev fonts-dejavu-core fonts-bebas-neue
   libpng-dev
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils xdotool
+  desktop-file-utils appstream
   imagemagick sox
   espeak-ng
   clang llvm libclang-rt-dev
