@@ -33,7 +33,7 @@ double Milliseconds(Clock::time_point from, Clock::time_point to) {
 }
 
 void UseResolution(int width, int height) {
-  ApplyDisplayMode(width, height, 32, false);
+  SizeWindow(width, height);
   int w = 0, h = 0;
   DrawableSize(w, h);
   glViewport(0, 0, w, h);

@@ -77,6 +77,12 @@ bool DesktopSize(int& width, int& height) {
   return true;
 }
 
+void SizeWindow(int width, int height) {
+  Platform.windowedWidth = width;
+  Platform.windowedHeight = height;
+  if (Platform.window != nullptr) SDL_SetWindowSize(Platform.window, width, height);
+}
+
 void SetFullscreen(bool fullscreen) {
   if (Platform.window == nullptr) return;
   if (!fullscreen) {

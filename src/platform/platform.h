@@ -90,6 +90,8 @@ void DrawableSize(int& width, int& height);
 void WindowClientSize(int& width, int& height);
 // The size of the desktop the window is on (of the first display before there is a window).
 bool DesktopSize(int& width, int& height);
+// Sizes the client area of a window (not full screen): width × height.
+void SizeWindow(int width, int height);
 // Full screen over the desktop, or back to a window of the size it had before.
 void SetFullscreen(bool fullscreen);
 bool IsFullscreen();

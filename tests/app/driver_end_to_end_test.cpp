@@ -65,7 +65,8 @@ class DriverEndToEndTest : public ::testing::Test {
 
   DriverRun Run(const std::string& script, const std::string& environment = "ALSOFT_DRIVERS=null") {
     std::ofstream(folder_ / "test.script") << script;
-    return RunCommand("env " + driver_run::OwnFolders(folder_) + " " + environment + " '" + BRELLOCH_DRIVER +
+    // Options such as -u come first in `env`; the assignments after them.
+    return RunCommand("env " + environment + " " + driver_run::OwnFolders(folder_) + " '" + BRELLOCH_DRIVER +
                       "' test.script");
   }
 

@@ -172,6 +172,28 @@ TEST_F(SettingsFileTest, ApplyAfterCyclingBackWritesTheStartingIndex) {
   EXPECT_EQ(ReadBytes()[0], 0);
 }
 
+TEST_F(SettingsFileTest, TheDesktopsSizeIsTheFourthResolution) {
+  WriteBytes(LittleEndianInts({3, 32, 24, 1, 1, 0}));
+  ReadSettingsFrom(path_);
+  EXPECT_EQ(Settings.resolutionIndex, 3);
+  EXPECT_EQ(Settings.width, 0);
+  EXPECT_EQ(Settings.height, 0);
+
+  Settings.width = 800;
+  Settings.height = 600;
+  ScreenFlow.settingsChanged = true;
+  WriteSettingsTo(path_);
+  EXPECT_EQ(ReadBytes()[0], 1);
+  Settings.width = 0;
+  Settings.height = 0;
+  WriteSettingsTo(path_);
+  EXPECT_EQ(ReadBytes()[0], 3);
+
+  WriteBytes(LittleEndianInts({4, 32, 24, 1, 1, 0}));
+  ReadSettingsFrom(path_);
+  EXPECT_EQ(Settings.resolutionIndex, 1) << "beyond the desktop is unknown";
+}
+
 TEST_F(SettingsFileTest, UnwritableFileLeavesNothingBehind) {
   Settings = GameSettings{1, 800, 600, 32, 24, true, true, 0};
   const std::string missingDir = (dir_ / "no-such-folder" / "menu.inf").string();

@@ -362,10 +362,13 @@ TEST_F(ClickTable, OptionsToggles) {
   Click(34);
   EXPECT_EQ(Settings.width, 1024);
   EXPECT_EQ(Settings.height, 768);
+  Click(34);  // the desktop's own size
+  EXPECT_EQ(Settings.width, 0);
+  EXPECT_EQ(Settings.height, 0);
   Click(34);
   EXPECT_EQ(Settings.width, 640);
   EXPECT_EQ(Settings.height, 480);
-  EXPECT_EQ(log, (std::vector<std::string>{"hover", "hover", "hover"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"hover", "hover", "hover", "hover"}));
   EXPECT_TRUE(WasReset());
 
   Click(35);
