@@ -2,6 +2,7 @@
 #include "app/app.h"
 #include "app/audio_steps.h"
 #include "app/fight_wiring.h"
+#include "app/game_options.h"
 #include "app/game_window.h"
 #include "app/window_procedure.h"
 #include "fight/fight.h"
@@ -43,6 +44,7 @@ void ExitSequence() {
   LampModel = nullptr;
   CloseAudioAtExit();
   WriteSettings();
+  WriteGameOptions();
   SaveCareerAtExit();
   DestroyGameWindow();
 }
@@ -51,6 +53,7 @@ void ExitSequence() {
 
 int GameMain() {
   ReadSettings();
+  ReadGameOptions();
   InstallFightHooks();
   if (!OpenAudioOrSayWhy()) return -1;
   if (!CreateGameWindow("Brelloch", Settings.width, Settings.height, Settings.colourBits, true,
