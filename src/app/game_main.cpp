@@ -2,6 +2,7 @@
 #include "app/app.h"
 #include "app/audio_steps.h"
 #include "app/fight_wiring.h"
+#include "app/game_options.h"
 #include "app/game_window.h"
 #include "app/window_procedure.h"
 #include "fight/fight.h"
@@ -57,6 +58,7 @@ void ExitSequence() {
   LampModel = nullptr;
   CloseAudioAtExit();
   WriteSettings();
+  WriteGameOptions();
   SaveCareerAtExit();
   DestroyGameWindow();
 }
@@ -65,6 +67,7 @@ void ExitSequence() {
 
 int GameMain(const CommandLine& line) {
   ReadSettings();
+  ReadGameOptions();
   InstallFightHooks();
   if (!OpenAudioOrSayWhy()) return -1;
   const bool fullscreen = line.windowed != 1;

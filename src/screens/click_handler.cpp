@@ -6,6 +6,7 @@
 #include "screens/career_story_rules.h"
 #include "screens/character_pick.h"
 #include "screens/menu_buttons.h"
+#include "screens/more_option_rows.h"
 #include "screens/screen_effects.h"
 #include "screens/screen_rules.h"
 #include "screens/screens.h"
@@ -199,6 +200,8 @@ void Act(int row) {
     case 38:
       ResetMenuTransition();
       return ToggleMusic();
+    case 39: return GoTo(GameState::MoreOptions);
+    case 40: return GoTo(GameState::Options);
     default: return;
   }
 }
@@ -218,6 +221,14 @@ void DrawQuickFight(unsigned seed) {
 }
 
 void HandleClick() {
+  if (ScreenFlow.gameState == GameState::MoreOptions) {
+    if (const MoreOptionRow* option = MoreOptionUnderPointer(ScreenFlow.PointerX, ScreenFlow.PointerY)) {
+      PlayHoverForOption();
+      ResetMenuTransition();
+      option->choose();
+      return;
+    }
+  }
   const MenuButtonRow* button = ButtonUnderPointer(ScreenFlow.gameState, ScreenFlow.PointerX, ScreenFlow.PointerY);
   if (button) Act(button->row);
 }

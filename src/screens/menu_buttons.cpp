@@ -10,6 +10,7 @@ constexpr GameState kStory = GameState::CareerStory;
 constexpr GameState kVersus = GameState::PreFight;
 constexpr GameState kPause = GameState::Pause;
 constexpr GameState kOptions = GameState::Options;
+constexpr GameState kMore = GameState::MoreOptions;
 }  // namespace
 
 // In the order HandleClick tests them. Some rectangles differ a little from the drawn buttons; they
@@ -53,6 +54,8 @@ const MenuButtonRow MenuButtons[kMenuButtonRows] = {
     {36, kOptions, {275, 375, 180, 205}, -1},  // depth buffer value
     {37, kOptions, {546, 646, 110, 135}, -1},  // sound value
     {38, kOptions, {546, 646, 145, 170}, -1},  // music value
+    {39, kOptions, {404, 519, 542, 590}, 2},// "  MORE"
+    {40, kMore, {0, 115, 542, 590}, 0},     // "  BACK"
 };
 
 const MenuButtonRow* ButtonUnderPointer(GameState state, int x, int y) {

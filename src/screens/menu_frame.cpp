@@ -45,6 +45,7 @@ void DrawCurrentScreen() {
   if (Is(GameState::PreFight)) DrawVersusScreen();
   if (Is(GameState::Pause)) DrawPauseMenu();
   if (Is(GameState::Options)) DrawOptionsScreen();
+  if (Is(GameState::MoreOptions)) DrawMoreOptionsScreen();
   if (Is(GameState::TwoPlayerSetup)) DrawTwoPlayerScreen();
 }
 

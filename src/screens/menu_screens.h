@@ -7,6 +7,7 @@ void DrawCareerMenu();
 void DrawDifficultySelect();
 void DrawPauseMenu();
 void DrawOptionsScreen();
+void DrawMoreOptionsScreen();
 void DrawVersusScreen();
 void DrawTwoPlayerScreen();
 void DrawTwoPlayerPreviews();

@@ -69,6 +69,8 @@ void DrawOptionsScreen() {
   PrintSmall(9, static_cast<float>(static_cast<int>(18 + rise[0])), 1, "  BACK");
   DrawButtonAt(202, 10 + rise[1], ScreenFlow.hover[1]);
   PrintSmall(210, static_cast<float>(static_cast<int>(18 + rise[1])), 1, "  APPLY");
+  DrawButtonAt(404, 10 + rise[2], ScreenFlow.hover[2]);
+  PrintSmall(412, static_cast<float>(static_cast<int>(18 + rise[2])), 1, "  MORE");
   PrintLarge(305, 520, 1, "OPTIONS");
 
   TextAlpha = SettingsNoticeAlpha();

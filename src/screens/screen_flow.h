@@ -7,6 +7,7 @@ enum class GameState : int {
   TwoPlayerSetup = 2,
   Pause = 4,
   Options = 5,
+  MoreOptions = 6,  // the options beyond menu.inf
   CareerMenu = 20,
   DifficultySelect = 21,
   PreFight = 44,  // the versus screen before every fight

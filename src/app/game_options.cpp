@@ -1,0 +1,137 @@
+#include "app/game_options.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <sys/stat.h>
+
+#include "app/user_folders.h"
+
+GameOptions UserOptions;
+
+namespace {
+
+struct OptionKey {
+  const char* key;
+  int GameOptions::*field;
+  int lowest;
+  int highest;
+};
+
+constexpr OptionKey kOptionKeys[] = {
+    {"vsync", &GameOptions::vsync, 0, 1},
+};
+
+const OptionKey* KeyNamed(const std::string& key) {
+  for (const OptionKey& k : kOptionKeys) {
+    if (key == k.key) return &k;
+  }
+  return nullptr;
+}
+
+std::string Trimmed(const std::string& s) {
+  const auto first = s.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return "";
+  const auto last = s.find_last_not_of(" \t\r");
+  return s.substr(first, last - first + 1);
+}
+
+bool ParseWhole(const std::string& text, int& value) {
+  if (text.empty()) return false;
+  errno = 0;
+  char* end = nullptr;
+  const long parsed = std::strtol(text.c_str(), &end, 10);
+  if (errno != 0 || *end != '\0' || parsed < -1000000 || parsed > 1000000) return false;
+  value = static_cast<int>(parsed);
+  return true;
+}
+
+}  // namespace
+
+std::string GameOptionsText(const GameOptions& options) {
+  std::string text;
+  for (const OptionKey& k : kOptionKeys) text += std::string(k.key) + "=" + std::to_string(options.*k.field) + "\n";
+  return text;
+}
+
+GameOptions GameOptionsFromText(const std::string& text, std::string* problems) {
+  GameOptions options;
+  std::istringstream lines(text);
+  std::string line;
+  int number = 0;
+  auto complain = [&](const std::string& what) {
+    if (problems) *problems += "options.cfg line " + std::to_string(number) + ": " + what + "\n";
+  };
+  while (std::getline(lines, line)) {
+    ++number;
+    line = Trimmed(line);
+    if (line.empty() || line[0] == '#') continue;
+    const auto equals = line.find('=');
+    if (equals == std::string::npos) {
+      complain("no '=' in \"" + line + "\", ignored");
+      continue;
+    }
+    const std::string key = Trimmed(line.substr(0, equals));
+    const OptionKey* k = KeyNamed(key);
+    if (!k) {
+      complain("unknown option \"" + key + "\", ignored");
+      continue;
+    }
+    int value = 0;
+    if (!ParseWhole(Trimmed(line.substr(equals + 1)), value) || value < k->lowest || value > k->highest) {
+      complain("\"" + key + "\" needs a number from " + std::to_string(k->lowest) + " to " +
+               std::to_string(k->highest) + ", default kept");
+      continue;
+    }
+    options.*k->field = value;
+  }
+  return options;
+}
+
+void ReadGameOptionsFrom(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    UserOptions = GameOptions{};
+    return;
+  }
+  std::ostringstream text;
+  text << file.rdbuf();
+  std::string problems;
+  UserOptions = GameOptionsFromText(text.str(), &problems);
+  if (!problems.empty()) std::cerr << path << ":\n" << problems;
+}
+
+bool WriteGameOptionsTo(const std::string& path) {
+  const std::string temporary = path + ".tmp";
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file) return false;
+    file << GameOptionsText(UserOptions);
+    file.close();
+    if (!file) {
+      std::remove(temporary.c_str());
+      return false;
+    }
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+void ReadGameOptions() { ReadGameOptionsFrom(ConfigFilePath(kOptionsFileName)); }
+
+void WriteGameOptions() {
+  const std::string folder = ConfigFolder();
+  // The config folder may not exist on a first run: make it and its parent.
+  const auto slash = folder.rfind('/');
+  if (slash != std::string::npos && slash > 0) ::mkdir(folder.substr(0, slash).c_str(), 0755);
+  ::mkdir(folder.c_str(), 0755);
+  if (!WriteGameOptionsTo(ConfigFilePath(kOptionsFileName))) {
+    std::cerr << "Brelloch: could not write " << ConfigFilePath(kOptionsFileName) << "; options not saved\n";
+  }
+}

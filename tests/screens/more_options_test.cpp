@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/game_options.h"
+#include "app/settings.h"
+#include "screen_test_support.h"
+#include "screens/menu_clocks.h"
+#include "screens/more_option_rows.h"
+#include "screens/screens.h"
+
+namespace {
+
+class MoreOptions : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetScreenRecords();
+    RecordScreenEffects(log);
+    UserOptions = GameOptions{};
+  }
+  std::vector<std::string> log;
+};
+
+TEST_F(MoreOptions, ReachedFromOptionsAndLeftByBack) {
+  ScreenFlow.gameState = GameState::Options;
+  ClickAt(461, 566);  // "MORE", beside APPLY
+  EXPECT_EQ(ScreenFlow.gameState, GameState::MoreOptions);
+  ClickAt(57, 566);
+  EXPECT_EQ(ScreenFlow.gameState, GameState::Options);
+}
+
+TEST_F(MoreOptions, AValueChangesOnlyInsideItsBox) {
+  ScreenFlow.gameState = GameState::MoreOptions;
+  const PointerRect box = MoreOptionValueRect(0);
+  ASSERT_STREQ(MoreOptionAt(0).label, "Vertical sync");
+  EXPECT_STREQ(MoreOptionAt(0).valueText(), "YES");
+
+  ClickAt(box.left, (box.top + box.bottom) / 2);  // on the bound: outside
+  EXPECT_EQ(UserOptions.vsync, 1);
+
+  MenuClocks.MenuFadeClock = 0.5f;
+  ClickAt(box.left + 1, (box.top + box.bottom) / 2);
+  EXPECT_EQ(UserOptions.vsync, 0);
+  EXPECT_STREQ(MoreOptionAt(0).valueText(), "NO");
+  EXPECT_EQ(MenuClocks.MenuFadeClock, 0.0f);  // the page slides in again, as the Options values do
+  EXPECT_EQ(ScreenFlow.gameState, GameState::MoreOptions);
+}
+
+TEST_F(MoreOptions, RowsDoNotOverlapEachOtherOrTheBackButton) {
+  for (int i = 0; i < MoreOptionRowCount(); ++i) {
+    const PointerRect a = MoreOptionValueRect(i);
+    EXPECT_LT(a.bottom, 542) << "row " << i << " reaches the BACK button";
+    for (int j = i + 1; j < MoreOptionRowCount(); ++j) {
+      const PointerRect b = MoreOptionValueRect(j);
+      EXPECT_TRUE(a.bottom <= b.top || b.bottom <= a.top) << "rows " << i << " and " << j;
+    }
+  }
+}
+
+}  // namespace
