@@ -44,6 +44,7 @@ int RunMainLoop() {
       WindowProcedure(message);
       continue;
     }
+    FollowDisplayOptions();
     // An inactive window draws nothing but still swaps.
     const bool done = (WindowActive && !DrawFrame()) || ScreenFlow.QuitRequested;
     if (!done) SwapWindowBuffers();
@@ -70,9 +71,10 @@ int GameMain(const CommandLine& line) {
   ReadGameOptions();
   InstallFightHooks();
   if (!OpenAudioOrSayWhy()) return -1;
-  const bool fullscreen = line.windowed != 1;
+  // The command line chooses for this run only; the options keep what the player chose.
+  const bool fullscreen = line.windowed >= 0 ? line.windowed == 0 : UserOptions.windowed == 0;
   if (!CreateGameWindow("Brelloch", Settings.width, Settings.height, Settings.colourBits, fullscreen,
-                        Settings.depthBits, true)) {
+                        Settings.depthBits)) {
     CloseAudioAtExit();
     return kStartupFailedExitCode;
   }

@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 
 #include "app/display_geometry.h"
+#include "app/game_options.h"
 #include "app/renderer_startup.h"
 #include "app/settings.h"
 #include "platform/platform.h"
@@ -22,6 +23,20 @@ struct FrameShape {
   int height = 0;
 };
 FrameShape Shape;
+
+// The display options as the window last took them, so a change on the options page is seen.
+GameOptions Applied;
+
+void SwitchFullscreen(bool fullscreen) {
+  Fullscreen = fullscreen;
+  SetFullscreen(Fullscreen);
+  ShowPointer(!Fullscreen);
+  // The size message follows from the desktop; the frame's shape follows at once.
+  int width = 0;
+  int height = 0;
+  DrawableSize(width, height);
+  if (width > 0) ResizeViewport(width, height);
+}
 
 const char* WindowFailureText(WindowFailure failure) {
   switch (failure) {
@@ -49,8 +64,7 @@ void ShutdownError(const char* text) { ShowMessageBox("SHUTDOWN ERROR", text, Me
 
 }  // namespace
 
-bool CreateGameWindow(const char* title, int width, int height, int colourBits, bool fullscreen, int depthBits,
-                      bool vsync) {
+bool CreateGameWindow(const char* title, int width, int height, int colourBits, bool fullscreen, int depthBits) {
   Fullscreen = fullscreen;
   if (!StartWindowSystem()) {
     ShowMessageBox("ERROR", "Failed To Register The Window Class.", MessageIcon::Exclamation);
@@ -77,7 +91,8 @@ bool CreateGameWindow(const char* title, int width, int height, int colourBits, 
 
   const WindowFailure failure = OpenGameWindow(title, width, height, colourBits, depthBits, Fullscreen);
   if (failure != WindowFailure::Created) return FailCreation(WindowFailureText(failure));
-  SetVsync(vsync);
+  SetVsync(UserOptions.vsync != 0);
+  Applied = UserOptions;
 
   ShowGameWindow();
   // A full-screen window gets the desktop's size, which need not be the one asked for.
@@ -118,14 +133,19 @@ void ResizeViewport(int width, int height) {
 }
 
 void ToggleFullscreen() {
-  Fullscreen = !Fullscreen;
-  SetFullscreen(Fullscreen);
-  ShowPointer(!Fullscreen);
-  // The size message follows from the desktop; the frame's shape follows at once.
-  int width = 0;
-  int height = 0;
-  DrawableSize(width, height);
-  if (width > 0) ResizeViewport(width, height);
+  SwitchFullscreen(!Fullscreen);
+  UserOptions.windowed = Applied.windowed = Fullscreen ? 0 : 1;
+}
+
+void FollowDisplayOptions() {
+  if (UserOptions.vsync != Applied.vsync) {
+    Applied.vsync = UserOptions.vsync;
+    SetVsync(Applied.vsync != 0);
+  }
+  if (UserOptions.windowed != Applied.windowed) {
+    Applied.windowed = UserOptions.windowed;
+    if (Fullscreen == (Applied.windowed != 0)) SwitchFullscreen(Applied.windowed == 0);
+  }
 }
 
 void BeginFrameDrawing() {

@@ -12,9 +12,11 @@ namespace {
 TEST(GameOptionsFile, TextRoundTripsEveryField) {
   GameOptions changed;
   changed.vsync = 0;
+  changed.windowed = 1;
   std::string problems;
   const GameOptions back = GameOptionsFromText(GameOptionsText(changed), &problems);
   EXPECT_EQ(back.vsync, 0);
+  EXPECT_EQ(back.windowed, 1);
   EXPECT_EQ(problems, "");
 }
 
