@@ -1,38 +1,40 @@
 #include "app/command_line.h"
 
-#include <string_view>
-
-CommandLine ParseCommandLine(int argc, const char* const* argv) {
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view option = argv[i];
-    if (option == "-h" || option == "--help") {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& a = arguments[i];
+    if (a == "--help" || a == "-h") {
       line.help = true;
-    } else if (option == "--version") {
+    } else if (a == "--version") {
       line.version = true;
-    } else if (option == "--windowed") {
+    } else if (a == "--windowed") {
       line.windowed = 1;
-    } else if (option == "--fullscreen") {
+    } else if (a == "--fullscreen") {
       line.windowed = 0;
+    } else if (a == "--replay") {
+      if (i + 1 >= arguments.size()) {
+        line.error = "--replay needs a replay file";
+        return line;
+      }
+      line.replayFile = arguments[++i];
     } else {
-      line.error = "unknown option '" + std::string(option) + "'";
+      line.error = "unknown option '" + a + "'";
       return line;
     }
   }
   return line;
 }
 
-std::string CommandLineHelp() {
-  return "Usage: brelloch [OPTION]...\n"
-         "A 3D street-fighting game.\n"
-         "\n"
-         "  --windowed     start in a resizable window\n"
-         "  --fullscreen   start full screen over the desktop\n"
-         "  -h, --help     show this help and exit\n"
-         "      --version  show the version and exit\n"
+std::string CommandLineHelp(const std::string& program) {
+  return "Usage: " + program + " [OPTION]...\n"
+         "A street fight for two, on one line, in seven rooms of a night city.\n\n"
+         "  --windowed     start in a resizable window (this run only)\n"
+         "  --fullscreen   start full screen over the desktop (this run only)\n"
+         "  --replay FILE  watch a recorded match (replays are kept in the data folder)\n"
+         "  --version      print the version and exit\n"
+         "  -h, --help     print this help and exit\n"
          "\n"
          "Alt+Enter switches between full screen and a window while playing.\n"
-         "Settings are kept in $XDG_CONFIG_HOME/brelloch, the career in $XDG_DATA_HOME/brelloch.\n";
+         "Settings are kept in $XDG_CONFIG_HOME/brelloch, the career and replays in $XDG_DATA_HOME/brelloch.\n";
 }
-
-std::string VersionText() { return std::string("brelloch ") + BRELLOCH_VERSION + "\n"; }

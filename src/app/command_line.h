@@ -1,20 +1,18 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-// What the command line asks of a run. Options are read in order; a later one of --windowed and
-// --fullscreen wins over an earlier one.
+// The game's few command-line options, read in order; of --windowed and --fullscreen the later wins.
 struct CommandLine {
   bool help = false;
   bool version = false;
-  // 1: start in a window, 0: start full screen, -1: as the options say.
-  int windowed = -1;
-  // Not empty when the command line cannot be used: what is wrong with it.
-  std::string error;
+  int windowed = -1;       // 1: --windowed, 0: --fullscreen, -1: as the options say (this run only)
+  std::string replayFile;  // --replay FILE: watch this replay instead of the main menu
+  std::string error;       // set when the arguments cannot be used
 };
 
-CommandLine ParseCommandLine(int argc, const char* const* argv);
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);  // without the program name
 
-// The text of --help and of --version.
-std::string CommandLineHelp();
-std::string VersionText();
+// The text of --help.
+std::string CommandLineHelp(const std::string& program);

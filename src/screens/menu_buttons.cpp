@@ -56,6 +56,7 @@ const MenuButtonRow MenuButtons[kMenuButtonRows] = {
     {38, kOptions, {546, 646, 145, 170}, -1},  // music value
     {39, kOptions, {404, 519, 542, 590}, 2},// "  MORE"
     {40, kMore, {0, 115, 542, 590}, 0},     // "  BACK"
+    {41, kMain, {407, 519, 467, 515}, 7},   // "  REPLAY", the second row
 };
 
 const MenuButtonRow* ButtonUnderPointer(GameState state, int x, int y) {
