@@ -37,7 +37,6 @@ int RunMainLoop() {
     const bool done = (WindowActive && !RunFrame()) || ScreenFlow.QuitRequested;
     if (!done) SwapWindowBuffers();
     EscapeToPause();
-    ClearReleasedKeyLatches();
     if (done) return 0;
   }
 }
