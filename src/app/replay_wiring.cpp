@@ -78,7 +78,8 @@ bool StartChosenReplay() {
 
 void RunReplayFightFrame() {
   ServiceFightMusic(FrameClock.step);
-  const bool ended = PlayDueReplayFrames(FrameClock.step);
+  // A replay keeps the pace of the recording however slowly the frames are drawn.
+  const bool ended = PlayDueReplayFrames(FrameClock.elapsedStep);
   DrawArenaFrame();
   DrawFightOverlays();
   DrawPlaybackLine();
