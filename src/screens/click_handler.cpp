@@ -112,7 +112,9 @@ void ExitFight() {
   ClickAndReset();
 }
 
-void Act(int row) {
+}  // namespace
+
+void ActOnButton(int row) {
   int* character = MatchState.character;
   switch (row) {
     case 1:
@@ -205,8 +207,6 @@ void Act(int row) {
   }
 }
 
-}  // namespace
-
 void DrawQuickFight(unsigned seed) {
   std::srand(seed);
   MatchState.arena = std::rand() % kHighestSelectableArena + 1;
@@ -219,15 +219,18 @@ void DrawQuickFight(unsigned seed) {
   }
 }
 
+void ChooseMoreOption(int index) {
+  PlayHoverForOption();
+  ResetMenuTransition();
+  MoreOptionAt(index).choose();
+}
+
 void HandleClick() {
   if (ScreenFlow.gameState == GameState::MoreOptions) {
-    if (const MoreOptionRow* option = MoreOptionUnderPointer(ScreenFlow.PointerX, ScreenFlow.PointerY)) {
-      PlayHoverForOption();
-      ResetMenuTransition();
-      option->choose();
-      return;
+    if (const int index = MoreOptionIndexUnderPointer(ScreenFlow.PointerX, ScreenFlow.PointerY); index >= 0) {
+      return ChooseMoreOption(index);
     }
   }
   const MenuButtonRow* button = ButtonUnderPointer(ScreenFlow.gameState, ScreenFlow.PointerX, ScreenFlow.PointerY);
-  if (button) Act(button->row);
+  if (button) ActOnButton(button->row);
 }

@@ -30,9 +30,9 @@ PointerRect MoreOptionValueRect(int index) {
   return PointerRect{left, left + 100, baselineFromTop - 20, baselineFromTop + 5};
 }
 
-const MoreOptionRow* MoreOptionUnderPointer(int x, int y) {
+int MoreOptionIndexUnderPointer(int x, int y) {
   for (int i = 0; i < MoreOptionRowCount(); ++i) {
-    if (PointerInside(MoreOptionValueRect(i), x, y)) return &kRows[i];
+    if (PointerInside(MoreOptionValueRect(i), x, y)) return i;
   }
-  return nullptr;
+  return -1;
 }

@@ -11,3 +11,8 @@ void EnterInitialScreen();
 // The quick fight's draw, seeded with the given time: a random arena 1 to 7 and two different
 // random characters.
 void DrawQuickFight(unsigned seed);
+
+// What a click on a button row does (menu_buttons.h), and a click on a MORE OPTIONS value; for
+// the click handler and the keyboard and pad focus.
+void ActOnButton(int row);
+void ChooseMoreOption(int index);
