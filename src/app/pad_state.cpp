@@ -75,10 +75,10 @@ std::uint32_t PadAxisChanged(int id, PadAxis axis, int value) {
   return 0;
 }
 
-int PadSlotsInUse(int (&slots)[kPadSlots]) {
+int PadSlotsInUse(const PadSet& pads, int (&slots)[kPadSlots]) {
   int count = 0;
   for (int slot = 0; slot < kPadSlots; ++slot) {
-    if (Pads.slot[slot].id >= 0) slots[count++] = slot;
+    if (pads.slot[slot].id >= 0) slots[count++] = slot;
   }
   return count;
 }

@@ -38,5 +38,5 @@ int PadSlotOf(int id);
 std::uint32_t PadButtonChanged(int id, PadButton button, bool down);
 std::uint32_t PadAxisChanged(int id, PadAxis axis, int value);
 
-// The slots in use, in order; returns how many (at most `capacity`).
-int PadSlotsInUse(int (&slots)[kPadSlots]);
+// The slots of `pads` in use, in order; returns how many.
+int PadSlotsInUse(const PadSet& pads, int (&slots)[kPadSlots]);

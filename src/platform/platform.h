@@ -59,6 +59,7 @@ enum class MessageKind {
 struct WindowMessage {
   MessageKind kind = MessageKind::PointerMove;
   int virtualKey = 0;  // Windows virtual-key code, 0 for a key the game has no code for
+  bool repeat = false; // KeyDown: sent again by auto-repeat
   int width = 0;
   int height = 0;
   bool active = false;

@@ -41,6 +41,7 @@ bool TranslateWindowEvent(const SDL_WindowEvent& event, WindowMessage& message) 
 bool TranslateKey(const SDL_KeyboardEvent& event, WindowMessage& message) {
   const bool pressed = event.type == SDL_KEYDOWN;
   message.virtualKey = VirtualKeyFor(event.keysym.sym, event.keysym.scancode);
+  message.repeat = event.repeat != 0;
   if (IsSystemKey(message.virtualKey, event.keysym.mod, pressed)) {
     message.kind = pressed ? MessageKind::SystemKeyDown : MessageKind::SystemKeyUp;
   } else {

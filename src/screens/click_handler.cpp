@@ -5,6 +5,7 @@
 #include "fight/fight.h"
 #include "screens/career_story_rules.h"
 #include "screens/character_pick.h"
+#include "screens/controls_rules.h"
 #include "screens/menu_buttons.h"
 #include "screens/more_option_rows.h"
 #include "screens/screen_effects.h"
@@ -203,7 +204,15 @@ void ActOnButton(int row) {
       return ToggleMusic();
     case 39: return GoTo(GameState::MoreOptions);
     case 40: return GoTo(GameState::Options);
-    default: return;
+    case kControlsButtonRow:
+      EnterControlsScreen();
+      return GoTo(GameState::Controls);
+    case kControlsBackRow: return GoTo(GameState::Options);
+    case kControlsDefaultsRow: return RestoreDefaultBindings();
+    case kSinglePadRow: return ToggleSinglePad();
+    default:
+      if (row >= kFirstBindingRow && row <= kLastBindingRow) ChooseBinding(row);
+      return;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "screens/controls_rules.h"
 #include "screens/more_option_rows.h"
 #include "screens/screen_rules.h"
 #include "screens/screens.h"
@@ -20,7 +21,7 @@ constexpr BackButton kBackRows[] = {
     {GameState::MainMenu, 5},       {GameState::TwoPlayerSetup, 6}, {GameState::QuitConfirm, 14},
     {GameState::CareerMenu, 18},    {GameState::DifficultySelect, 19}, {GameState::CareerStory, 26},
     {GameState::PreFight, 27},      {GameState::Options, 32},       {GameState::MoreOptions, 40},
-    {GameState::Controls, 45},
+    {GameState::Controls, kControlsBackRow},
 };
 
 // The target a screen's first key focuses, where it is not the first in the table: the way on.
