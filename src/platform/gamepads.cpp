@@ -36,9 +36,11 @@ void AddMappingLines(const char* text) {
   }
 }
 
+// SDL stops a rumble when its time is up by asking for strength 0: the strongest one is kept.
 int SDLCALL RecordVirtualRumble(void* userdata, Uint16 low, Uint16 high) {
   const int slot = static_cast<int>(reinterpret_cast<std::intptr_t>(userdata));
-  Platform.virtualRumble[slot] = static_cast<float>(low > high ? low : high) / 65535.0f;
+  const float strength = static_cast<float>(low > high ? low : high) / 65535.0f;
+  if (strength > Platform.virtualRumble[slot]) Platform.virtualRumble[slot] = strength;
   return 0;
 }
 

@@ -95,7 +95,7 @@ bool AttachVirtualPad(int slot);
 bool DetachVirtualPad(int slot);
 void SetVirtualPadButton(int slot, PadButton button, bool down);
 void SetVirtualPadAxis(int slot, PadAxis axis, int value);
-// The strength of the rumble the game last asked of the virtual pad (0 when none since attach).
+// The strength of the strongest rumble the game asked of the virtual pad since it was attached (0: none).
 float VirtualPadRumble(int slot);
 
 // ---- The game window and its GL context ------------------------------------------------------

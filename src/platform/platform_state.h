@@ -16,7 +16,7 @@ struct PlatformState {
   bool reportedActive = true;  // the last activation reported, so focus and minimise do not repeat it
   bool gamepadsStarted = false;
   SDL_JoystickID virtualPad[kVirtualPadSlots] = {-1, -1, -1, -1};  // instance ids of attached virtual pads
-  float virtualRumble[kVirtualPadSlots] = {};  // the last rumble asked of each, 0..1
+  float virtualRumble[kVirtualPadSlots] = {};  // the strongest rumble asked of each, 0..1
 };
 
 extern PlatformState Platform;

@@ -241,6 +241,30 @@ TEST_F(GamepadsEndToEnd, BindingsChangedWithAPadOnTheControlsScreenSurviveAResta
   EXPECT_EQ(errors_.find("controls.cfg"), std::string::npos) << errors_;
 }
 
+TEST_F(GamepadsEndToEnd, AHitLandedByTheFighterOfAPadRumblesIt) {
+  std::string strikes = "key down B\n";  // walking in on the keyboard, the pad plays the same fighter
+  for (int i = 0; i < 40; ++i) strikes += "key press Z\nframes 16\n";
+  const std::string script = std::string(kStart) +
+                             "pad attach 1\n"
+                             "pad attach 2\n"  // plays nobody against the computer
+                             "click 211 440\n"  // FIGHT
+                             "click 740 566\n"  // NEXT
+                             "expect state Fight\n"
+                             "wait 4\n" +
+                             "expect state Fight\n" + strikes + "until rumble 1 within 1\n" +
+                             "key up B\n";
+  ASSERT_EQ(Run(script), 0) << errors_;
+
+  // With Rumble off in MORE OPTIONS the same hits leave the pad still.
+  fs::create_directories(folder_ / "config" / "brelloch");
+  std::ofstream(folder_ / "config" / "brelloch" / "options.cfg") << "rumble=0\n";
+  ASSERT_EQ(Run(std::string(kStart) + "pad attach 1\nclick 211 440\nclick 740 566\nwait 4\n" + strikes +
+                "expect rumble 1\n"),
+            3)
+      << errors_;
+  EXPECT_NE(errors_.find("expected pad 1 to have rumbled"), std::string::npos) << errors_;
+}
+
 TEST_F(GamepadsEndToEnd, ADamagedBindingsFileIsNamedOnStandardErrorAndRepaired) {
   fs::create_directories(folder_ / "config" / "brelloch");
   std::ofstream(folder_ / "config" / "brelloch" / "controls.cfg") << "one.head.key=Q\ntwo.head.key=Q\n\xff\xfe\n";
