@@ -6,8 +6,8 @@
 #include "app/menu_input.h"
 #include "app/pad_commands.h"
 #include "app/pad_state.h"
-#include "fight/match_state.h"
 #include "audio/audio.h"
+#include "fight/match_state.h"
 #include "screens/menu_focus.h"
 #include "screens/screens.h"
 
@@ -47,7 +47,7 @@ void RecordKey(int virtualKey, std::uint8_t down) {
   if (virtualKey > 0 && virtualKey < 256) KeyState[virtualKey] = down;
 }
 
-// A pad that plays a fighter pulled out of a running fight pauses it (see PausePendingFromPads).
+// A pad that plays a fighter pulled out of a running fight pauses it (the main loop's EscapeToPause).
 void ForgetPulledPad(int id) {
   int slotOf[2];
   PadsOfFighters(Pads, MatchState.gameMode == GameMode::TwoPlayers, ActiveFightBindings, slotOf);

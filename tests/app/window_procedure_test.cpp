@@ -6,10 +6,12 @@
 #include <iterator>
 
 #include "app/app.h"
+#include "app/fight_bindings.h"
 #include "app/pad_state.h"
 #include "app/window_procedure.h"
 #include "audio/audio.h"
 #include "fight/match_state.h"
+#include "screens/controls_rules.h"
 #include "screens/screens.h"
 
 namespace {
@@ -177,6 +179,24 @@ TEST_F(WindowProcedureTest, MenuKeysAndPadPressesMoveTheFocusAndTheMouseTakesThe
   ScreenFlow.gameState = GameState::Fight;  // in the fight the keys are the fighters'
   WindowProcedure(Message(MessageKind::KeyDown, VirtualKey::Escape));
   EXPECT_EQ(ScreenFlow.gameState, GameState::Fight);
+}
+
+TEST_F(WindowProcedureTest, OnTheControlsScreenAnAutoRepeatedKeyIsNeverTakenAsABinding) {
+  ActiveFightBindings = DefaultFightBindings();
+  ScreenFlow.gameState = GameState::Controls;
+  ScreenFlow.focusByKeys = true;
+  ScreenFlow.focusTarget = kFirstBindingRow;  // fighter one's forward
+  WindowProcedure(Message(MessageKind::KeyDown, VirtualKey::Return));
+  ASSERT_TRUE(ControlsWaiting());
+  WindowMessage repeat = Message(MessageKind::KeyDown, VirtualKey::Return);
+  repeat.repeat = true;  // Enter still held
+  WindowProcedure(repeat);
+  EXPECT_TRUE(ControlsWaiting());
+  WindowProcedure(Message(MessageKind::KeyUp, VirtualKey::Return));
+  WindowProcedure(Message(MessageKind::KeyDown, 'Q'));
+  EXPECT_FALSE(ControlsWaiting());
+  EXPECT_EQ(ActiveFightBindings.key[0][0], 'Q');
+  ActiveFightBindings = DefaultFightBindings();
 }
 
 TEST_F(WindowProcedureTest, APadPulledOutOfAFightIsNotedOnlyWhenItPlaysAFighter) {
