@@ -6,6 +6,8 @@
 #include "app/game_options.h"
 #include "app/game_window.h"
 #include "app/pad_state.h"
+#include "app/replay_playback.h"
+#include "app/replay_wiring.h"
 #include "app/user_folders.h"
 #include "app/window_procedure.h"
 #include "fight/fight.h"
@@ -28,6 +30,7 @@ bool AnyPadHoldsStart() {
 // Escape, a pad's Start or a pad pulled out leave a running fight for the pause screen, never
 // during the intro or a knock-out; a pad pulled out then pauses as soon as they are over.
 void EscapeToPause() {
+  if (ReplayPlayback.active) return HandleReplayKeys();
   if (ScreenFlow.gameState != GameState::Fight) {
     PadPulledOutOfFight = false;
     return;

@@ -1,4 +1,33 @@
-// brelloch: the game. It has no command-line options; it runs from the folder that holds base/.
-#include "app/app.h"
+// brelloch: the game.
+#include <cstdio>
+#include <string>
+#include <vector>
 
-int main() { return GameMain(); }
+#include "app/app.h"
+#include "app/command_line.h"
+#include "app/replay_file.h"
+#include "app/replay_wiring.h"
+
+int main(int argc, char** argv) {
+  const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (!line.error.empty()) {
+    std::fprintf(stderr, "brelloch: %s (try --help)\n", line.error.c_str());
+    return 2;
+  }
+  if (line.help) {
+    std::fputs(CommandLineHelp("brelloch").c_str(), stdout);
+    return 0;
+  }
+  if (line.version) {
+    std::printf("brelloch %s\n", GameVersion());
+    return 0;
+  }
+  if (!line.replayFile.empty()) {
+    std::string error;
+    if (!ChooseReplayToWatch(line.replayFile.c_str(), error)) {
+      std::fprintf(stderr, "brelloch: %s: %s\n", line.replayFile.c_str(), error.c_str());
+      return 1;
+    }
+  }
+  return GameMain();
+}

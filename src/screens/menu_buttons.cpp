@@ -66,6 +66,7 @@ const MenuButtonRow MenuButtons[kMenuButtonRows] = {
     {38, kOptions, {546, 646, 145, 170}, -1},  // music value
     {39, kOptions, {404, 519, 542, 590}, 2},// "  MORE"
     {40, kMore, {0, 115, 542, 590}, 0},     // "  BACK"
+    {41, kMain, {407, 519, 467, 515}, 7},   // "  REPLAY", the second row
     {45, kOptions, {606, 721, 542, 590}, 3},// " CONTROLS"
     {46, kControls, {0, 115, 542, 590}, 0}, // "  BACK"
     {47, kControls, {202, 317, 542, 590}, 1},// " DEFAULTS"

@@ -21,6 +21,7 @@ struct ScreenEffectHooks {
   std::function<void()> restartMusicFade;
   std::function<void(int arena)> releaseStoryImages;
   std::function<void()> stopStoryMonolog;
+  std::function<bool()> watchLastReplay;  // true when the newest replay started (now in Fight)
 };
 
 // Empty until connected: an empty hook does nothing.

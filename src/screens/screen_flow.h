@@ -31,6 +31,7 @@ struct ScreenFlowState {
   int focusTarget = 0;
   bool focusByKeys = false;
   int focusHeard = 0;  // the target whose hover sound was played last, for targets without a hover slot
+  unsigned nextFightSeed = 1;    // the seed the versus screen's NEXT starts the fight with
 };
 
 extern ScreenFlowState ScreenFlow;

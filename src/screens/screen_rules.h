@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fight/fight.h"
+
 // The state machine's shared steps, for the click handler, the story and the tests.
 
 // "click": the menu click, if sound is on.
@@ -16,3 +18,7 @@ void DrawQuickFight(unsigned seed);
 // the click handler and the keyboard and pad focus.
 void ActOnButton(int row);
 void ChooseMoreOption(int index);
+
+// A finished match turned into the next screen: the career's next opponent and story, the
+// two-player set-up or the main menu; then the fight is closed. Does nothing while not finished.
+void ApplyMatchOutcome(const MatchOutcome& outcome);
