@@ -85,10 +85,11 @@ TEST(DriverScriptTest, ReadsTheTapAndThePadCommands) {
       "pad up 4 StickUp\n"
       "pad axis 3 LeftY -32768\n"
       "until rumble 2 within 40\n"
-      "pad detach 2\n");
+      "pad detach 2\n"
+      "expect winner two\n");
   ASSERT_EQ(script.error, "");
   const auto& c = script.commands;
-  ASSERT_EQ(c.size(), 8u);
+  ASSERT_EQ(c.size(), 9u);
   EXPECT_EQ(c[0].op, ScriptOp::Tap);
   EXPECT_EQ(c[0].x, 589);
   EXPECT_EQ(c[1].op, ScriptOp::PadAttach);
@@ -107,6 +108,8 @@ TEST(DriverScriptTest, ReadsTheTapAndThePadCommands) {
   EXPECT_EQ(c[6].condition.pad, 1);
   EXPECT_EQ(c[6].count, 40);
   EXPECT_EQ(c[7].op, ScriptOp::PadDetach);
+  EXPECT_EQ(c[8].condition.kind, ScriptCondition::Kind::Winner);
+  EXPECT_EQ(c[8].condition.pad, 1);
 }
 
 TEST(DriverScriptTest, ReportsTheFirstBadLineAndKeepsNothing) {

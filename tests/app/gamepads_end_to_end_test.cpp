@@ -127,6 +127,51 @@ TEST_F(GamepadsEndToEnd, TheCareerFlowAndTheOptionsWorkWithTheKeyboardAlone) {
   Keep("options.png");
 }
 
+// Fighter one walks in and strikes at the head on pad 1, as the pad's defaults have it.
+std::string PadStrikesWhileWalkingIn(int pad, const char* forward, const char* strike, int strikes) {
+  const std::string n = std::to_string(pad);
+  std::string s = "pad down " + n + " " + forward + "\n";
+  for (int i = 0; i < strikes; ++i) s += "pad press " + n + " " + strike + "\nframes 16\n";
+  return s + "pad up " + n + " " + forward + "\n";
+}
+
+TEST_F(GamepadsEndToEnd, AQuickFightIsWonFromTheLoadingScreenWithOnePadAndNothingElse) {
+  const std::string script = std::string(kStart) +
+                             "pad attach 1\n"
+                             "pad press 1 DpadRight\n"  // CAREER shows
+                             "pad press 1 DpadRight\n"  // FIGHT
+                             "pad press 1 A\n"
+                             "expect state PreFight\n"
+                             "pad press 1 A\n"  // NEXT shows
+                             "pad press 1 A\n"
+                             "expect state Fight\n"
+                             "wait 4\n" +
+                             PadStrikesWhileWalkingIn(1, "DpadRight", "X", 200) +
+                             "until state MainMenu within 6000\n"
+                             "expect winner one\n";
+  ASSERT_EQ(Run(script), 0) << errors_;
+}
+
+TEST_F(GamepadsEndToEnd, InATwoPlayerMatchTheSecondPadWalksAndStrikesWithFighterTwo) {
+  // Nobody else moves (no computer in a two-player match): only fighter two's pad can bring the
+  // fighters together, and its hit shakes the pad of fighter one.
+  const std::string script = std::string(kStart) +
+                             "pad attach 1\n"
+                             "pad attach 2\n"
+                             "pad press 1 DpadRight\n"
+                             "pad press 1 DpadRight\n"
+                             "pad press 1 DpadRight\n"
+                             "pad press 1 A\n"  // 2 PLAYERS
+                             "pad press 1 A\n"  // FIGHT shows
+                             "pad press 1 A\n"
+                             "pad press 1 A\n"  // NEXT shows
+                             "pad press 1 A\n"
+                             "expect state Fight\n"
+                             "wait 4\n" +
+                             PadStrikesWhileWalkingIn(2, "DpadLeft", "X", 12) + "expect rumble 1\n";
+  ASSERT_EQ(Run(script), 0) << errors_;
+}
+
 TEST_F(GamepadsEndToEnd, ATapActsWhereItLandsThoughThePointerWasElsewhereTheFrameBefore) {
   const std::string script = std::string(kStart) +
                              "move 10 10\n"
@@ -235,8 +280,26 @@ TEST_F(GamepadsEndToEnd, BindingsChangedWithAPadOnTheControlsScreenSurviveAResta
   EXPECT_NE(written.find("one.block.pad=X\n"), std::string::npos) << written;
   EXPECT_NE(written.find("one.forward.key=Q\n"), std::string::npos) << written;
 
-  // The next run reads them back (it writes what it holds at exit, so defaults would show).
-  ASSERT_EQ(Run(std::string(kStart) + "frames 2\n"), 0) << errors_;
+  // The next run reads them back (it writes what it holds at exit, so defaults would show), and
+  // its fight uses them: in a two-player match only fighter one moves, on Q, striking with pad Y;
+  // had B and X stayed its keys, the fighters would never meet and no pad would shake.
+  std::string strikes = "key down Q\n";
+  for (int i = 0; i < 12; ++i) strikes += "pad press 1 Y\nframes 16\n";
+  const std::string fight = std::string(kStart) +
+                            "pad attach 1\n"
+                            "pad attach 2\n"
+                            "key press Right\n"
+                            "key press Right\n"
+                            "key press Right\n"
+                            "key press Return\n"  // 2 PLAYERS
+                            "key press Return\n"  // FIGHT shows
+                            "key press Return\n"
+                            "key press Return\n"  // NEXT shows
+                            "key press Return\n"
+                            "expect state Fight\n"
+                            "wait 4\n" +
+                            strikes + "expect rumble 2\nkey up Q\n";
+  ASSERT_EQ(Run(fight), 0) << errors_;
   EXPECT_EQ(ControlsFile(), written);
   EXPECT_EQ(errors_.find("controls.cfg"), std::string::npos) << errors_;
 }

@@ -43,10 +43,12 @@ TEST_F(MenuFocus, TheFirstKeyShowsTheFocusAndLaterOnesMoveItWithTheHoverPulseAnd
   Keys({MenuKey::Right, MenuKey::Right, MenuKey::Right});  // EXIT is the last: the focus stays
   EXPECT_TRUE(ScreenFlow.hover[4]);
   EXPECT_EQ(Count("hover"), 5);
-  Keys({MenuKey::Next});  // Tab wraps to the first
+  // Tab walks the click table's order (EXIT, then any second row) and wraps to the first.
+  const std::vector<FocusTarget> targets = FocusTargets(GameState::MainMenu);
+  for (std::size_t i = 4; i < targets.size(); ++i) HandleMenuKey(MenuKey::Next);
   EXPECT_TRUE(ScreenFlow.hover[0]);
   Keys({MenuKey::Previous});
-  EXPECT_TRUE(ScreenFlow.hover[4]);
+  EXPECT_EQ(ScreenFlow.focusTarget, targets.back().id);
   EXPECT_EQ(ScreenFlow.gameState, GameState::MainMenu);  // moving never acts
 }
 

@@ -191,6 +191,13 @@ class LineParser {
       if (!Number(words_[first + 1], condition.step)) return "usage: step S";
       return "";
     }
+    if (kind == "winner" && arguments == 1) {
+      condition.kind = Kind::Winner;
+      const std::string fighter = Lower(words_[first + 1]);
+      if (fighter != "one" && fighter != "two") return "usage: winner one|two";
+      condition.pad = fighter == "one" ? 0 : 1;
+      return "";
+    }
     if (kind == "rumble" && arguments == 1) {
       condition.kind = Kind::Rumble;
       if (!WholeNumber(words_[first + 1], condition.pad) || condition.pad < 1 || condition.pad > 4) {

@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/driver/screenshot.h"
 #include "app/game_window.h"
+#include "fight/match_state.h"
 
 ScriptRunner::ScriptRunner(std::vector<ScriptCommand> commands, std::string scriptName)
     : commands_(std::move(commands)), scriptName_(std::move(scriptName)) {
@@ -303,6 +304,8 @@ bool ScriptRunner::Holds(const ScriptCondition& condition) const {
       return std::fabs(FrameClock.step - condition.step) < 0.005;
     case Kind::Rumble:
       return VirtualPadRumble(condition.pad) > 0.0f;
+    case Kind::Winner:
+      return MatchState.winnerCharacter == MatchState.character[condition.pad];
   }
   return false;
 }
@@ -339,6 +342,8 @@ std::string ScriptRunner::Describe(const ScriptCondition& condition) const {
       return "expected step " + std::to_string(condition.step) + ", found " + std::to_string(FrameClock.step);
     case Kind::Rumble:
       return "expected pad " + std::to_string(condition.pad + 1) + " to have rumbled";
+    case Kind::Winner:
+      return std::string("expected fighter ") + (condition.pad == 0 ? "one" : "two") + " to have won the last round";
   }
   return "";
 }
