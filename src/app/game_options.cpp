@@ -6,7 +6,6 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
-#include <sys/stat.h>
 
 #include "app/user_folders.h"
 
@@ -23,6 +22,7 @@ struct OptionKey {
 
 constexpr OptionKey kOptionKeys[] = {
     {"vsync", &GameOptions::vsync, 0, 1},
+    {"rumble", &GameOptions::rumble, 0, 1},
 };
 
 const OptionKey* KeyNamed(const std::string& key) {
@@ -126,11 +126,7 @@ bool WriteGameOptionsTo(const std::string& path) {
 void ReadGameOptions() { ReadGameOptionsFrom(ConfigFilePath(kOptionsFileName)); }
 
 void WriteGameOptions() {
-  const std::string folder = ConfigFolder();
-  // The config folder may not exist on a first run: make it and its parent.
-  const auto slash = folder.rfind('/');
-  if (slash != std::string::npos && slash > 0) ::mkdir(folder.substr(0, slash).c_str(), 0755);
-  ::mkdir(folder.c_str(), 0755);
+  MakeConfigFolder();
   if (!WriteGameOptionsTo(ConfigFilePath(kOptionsFileName))) {
     std::cerr << "Brelloch: could not write " << ConfigFilePath(kOptionsFileName) << "; options not saved\n";
   }

@@ -12,9 +12,11 @@ namespace {
 TEST(GameOptionsFile, TextRoundTripsEveryField) {
   GameOptions changed;
   changed.vsync = 0;
+  changed.rumble = 0;
   std::string problems;
   const GameOptions back = GameOptionsFromText(GameOptionsText(changed), &problems);
   EXPECT_EQ(back.vsync, 0);
+  EXPECT_EQ(back.rumble, 0);
   EXPECT_EQ(problems, "");
 }
 
