@@ -18,6 +18,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return line;
       }
       line.replayFile = arguments[++i];
+    } else if (a == "--replay-speed") {
+      const std::string speed = i + 1 < arguments.size() ? arguments[++i] : "";
+      if (speed != "1" && speed != "2" && speed != "4") {
+        line.error = "--replay-speed takes 1, 2 or 4";
+        return line;
+      }
+      line.replaySpeed = speed[0] - '0';
     } else {
       line.error = "unknown option '" + a + "'";
       return line;
@@ -32,6 +39,7 @@ std::string CommandLineHelp(const std::string& program) {
          "  --windowed     start in a resizable window (this run only)\n"
          "  --fullscreen   start full screen over the desktop (this run only)\n"
          "  --replay FILE  watch a recorded match (replays are kept in the data folder)\n"
+         "  --replay-speed N  watch it at 1, 2 or 4 times its speed\n"
          "  --version      print the version and exit\n"
          "  -h, --help     print this help and exit\n"
          "\n"

@@ -9,6 +9,7 @@ struct CommandLine {
   bool version = false;
   int windowed = -1;       // 1: --windowed, 0: --fullscreen, -1: as the options say (this run only)
   std::string replayFile;  // --replay FILE: watch this replay instead of the main menu
+  int replaySpeed = 1;     // --replay-speed 1, 2 or 4
   std::string error;       // set when the arguments cannot be used
 };
 

@@ -1,6 +1,9 @@
 #include "app/fight_wiring.h"
 
 #include "app/fight_sound_wiring.h"
+#include "app/game_options.h"
+#include "app/pad_commands.h"
+#include "fight/match_state.h"
 #include "arena/arena.h"
 #include "fight/fight_hooks.h"
 #include "platform/platform.h"
@@ -11,6 +14,21 @@ namespace {
 
 static_assert(kHitParticleCount == kHitParticlesPerSet, "one particle per launched velocity");
 static_assert(static_cast<int>(FightSound::MenuClick) == kFightSoundCount, "MenuClick follows the fight sounds");
+
+constexpr float kVictimRumble = 0.8f;
+constexpr float kStrikerRumble = 0.35f;
+constexpr int kHitRumbleMs = 180;
+
+// A landed hit shakes the pad of the fighter hit, and a little the pad of the one who struck.
+void RumbleForHit(int victim) {
+  if (!UserOptions.rumble) return;
+  int slotOf[2];
+  PadsOfFighters(Pads, MatchState.gameMode == TwoPlayers, ActiveFightBindings, slotOf);
+  for (int fighter = 0; fighter < 2; ++fighter) {
+    if (slotOf[fighter] < 0) continue;
+    RumblePad(Pads.slot[slotOf[fighter]].id, fighter == victim ? kVictimRumble : kStrikerRumble, kHitRumbleMs);
+  }
+}
 
 struct GameFightHooks final : FightHooks {
   void PlaySound(FightSound sound) override { PlayFightSoundNumber(static_cast<int>(sound)); }
@@ -50,6 +68,7 @@ struct GameFightHooks final : FightHooks {
                           const float (&velocities)[kHitParticleCount][3]) override {
     const float position[3] = {hitPosition.x, hitPosition.y, hitPosition.z};
     ::LaunchHitParticles(HitParticleSets[victim], position, velocities);
+    RumbleForHit(victim);
   }
 
   void CentrePointer() override { WarpPointer(320, 240); }

@@ -9,6 +9,7 @@
 struct GameOptions {
   int vsync = 1;     // 1: wait for the display's refresh (adaptive where the driver has it)
   int windowed = 0;  // 1: a resizable window instead of full screen over the desktop (Alt+Enter)
+  int rumble = 1;    // 1: a pad that can rumbles on a landed hit
 };
 
 extern GameOptions UserOptions;

@@ -8,3 +8,7 @@
 void ReadPointer();
 
 // ClientToMenuUnits is in app/display_geometry.h.
+
+// Sets ScreenFlow.PointerX and PointerY from a position in the window's client coordinates (a
+// click's own place).
+void SetPointerFromClient(int clientX, int clientY);

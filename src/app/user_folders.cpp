@@ -111,3 +111,5 @@ std::string CareerFilePath() {
   PrepareWritableFolder(DataFolder());
   return TakeOverOldFile(kOldCareerPath, DataFilePath("fight.inf"));
 }
+
+void MakeConfigFolder() { PrepareWritableFolder(ConfigFolder()); }

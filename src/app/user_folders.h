@@ -38,3 +38,6 @@ std::string TakeOverOldFile(const char* oldGamePath, const std::string& newPath)
 // when met there first, with their folder prepared for writing.
 std::string SettingsFilePath();
 std::string CareerFilePath();
+
+// Makes the config folder and its parents where they are missing (PrepareWritableFolder).
+void MakeConfigFolder();

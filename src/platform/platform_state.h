@@ -7,6 +7,8 @@
 #include "platform/frame_pacer.h"
 #include "platform/platform.h"
 
+constexpr int kVirtualPadSlots = 4;
+
 // What the platform layer keeps between calls. Lives for the whole run.
 struct PlatformState {
   SDL_Window* window = nullptr;     // null before OpenGameWindow and after DestroyGameWindowHandle
@@ -18,6 +20,9 @@ struct PlatformState {
   int windowedWidth = 0;       // the window's size to come back to when it leaves full screen
   int windowedHeight = 0;
   std::unique_ptr<FramePacer> pacer;  // set by SetVsync(true)
+  bool gamepadsStarted = false;
+  SDL_JoystickID virtualPad[kVirtualPadSlots] = {-1, -1, -1, -1};  // instance ids of attached virtual pads
+  float virtualRumble[kVirtualPadSlots] = {};  // the strongest rumble asked of each, 0..1
 };
 
 extern PlatformState Platform;

@@ -5,6 +5,7 @@
 #include "fight/fight.h"
 #include "screens/career_story_rules.h"
 #include "screens/character_pick.h"
+#include "screens/controls_rules.h"
 #include "screens/menu_buttons.h"
 #include "screens/more_option_rows.h"
 #include "screens/screen_effects.h"
@@ -122,7 +123,9 @@ void ExitFight() {
   ClickAndReset();
 }
 
-void Act(int row) {
+}  // namespace
+
+void ActOnButton(int row) {
   int* character = MatchState.character;
   switch (row) {
     case 1:
@@ -213,11 +216,17 @@ void Act(int row) {
     case 39: return GoTo(GameState::MoreOptions);
     case 40: return GoTo(GameState::Options);
     case 41: return WatchLastReplay();
-    default: return;
+    case kControlsButtonRow:
+      EnterControlsScreen();
+      return GoTo(GameState::Controls);
+    case kControlsBackRow: return GoTo(GameState::Options);
+    case kControlsDefaultsRow: return RestoreDefaultBindings();
+    case kSinglePadRow: return ToggleSinglePad();
+    default:
+      if (row >= kFirstBindingRow && row <= kLastBindingRow) ChooseBinding(row);
+      return;
   }
 }
-
-}  // namespace
 
 void DrawQuickFight(unsigned seed) {
   std::srand(seed);
@@ -232,15 +241,18 @@ void DrawQuickFight(unsigned seed) {
   }
 }
 
+void ChooseMoreOption(int index) {
+  PlayHoverForOption();
+  ResetMenuTransition();
+  MoreOptionAt(index).choose();
+}
+
 void HandleClick() {
   if (ScreenFlow.gameState == GameState::MoreOptions) {
-    if (const MoreOptionRow* option = MoreOptionUnderPointer(ScreenFlow.PointerX, ScreenFlow.PointerY)) {
-      PlayHoverForOption();
-      ResetMenuTransition();
-      option->choose();
-      return;
+    if (const int index = MoreOptionIndexUnderPointer(ScreenFlow.PointerX, ScreenFlow.PointerY); index >= 0) {
+      return ChooseMoreOption(index);
     }
   }
   const MenuButtonRow* button = ButtonUnderPointer(ScreenFlow.gameState, ScreenFlow.PointerX, ScreenFlow.PointerY);
-  if (button) Act(button->row);
+  if (button) ActOnButton(button->row);
 }

@@ -8,6 +8,7 @@ void DrawDifficultySelect();
 void DrawPauseMenu();
 void DrawOptionsScreen();
 void DrawMoreOptionsScreen();
+void DrawControlsScreen();
 void DrawVersusScreen();
 void DrawTwoPlayerScreen();
 void DrawTwoPlayerPreviews();

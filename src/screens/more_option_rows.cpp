@@ -11,6 +11,7 @@ const char* YesNo(int value) { return value ? "YES" : "NO"; }
 const MoreOptionRow kRows[] = {
     {"Vertical sync", [] { return YesNo(UserOptions.vsync); }, [] { UserOptions.vsync = !UserOptions.vsync; }},
     {"Full screen", [] { return YesNo(!UserOptions.windowed); }, [] { UserOptions.windowed = !UserOptions.windowed; }},
+    {"Rumble", [] { return YesNo(UserOptions.rumble); }, [] { UserOptions.rumble = !UserOptions.rumble; }},
 };
 
 constexpr float kFirstRowY = 450;
@@ -31,9 +32,9 @@ PointerRect MoreOptionValueRect(int index) {
   return PointerRect{left, left + 100, baselineFromTop - 20, baselineFromTop + 5};
 }
 
-const MoreOptionRow* MoreOptionUnderPointer(int x, int y) {
+int MoreOptionIndexUnderPointer(int x, int y) {
   for (int i = 0; i < MoreOptionRowCount(); ++i) {
-    if (PointerInside(MoreOptionValueRect(i), x, y)) return &kRows[i];
+    if (PointerInside(MoreOptionValueRect(i), x, y)) return i;
   }
-  return nullptr;
+  return -1;
 }

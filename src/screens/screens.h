@@ -10,10 +10,12 @@
 // The first screen and the default selections; once, during the renderer start-up.
 void SetInitialScreen();
 
-// A left-button press while the GameState is not Fight; acts on the pointer of the last menu frame.
+// A left-button press while the GameState is not Fight; acts at PointerX/PointerY, which the window
+// procedure has set to the press's own place.
 void HandleClick();
 
-// Every other window message while the GameState is not Fight: the hover flags and their sound.
+// Every other window message while the GameState is not Fight: the hover flags and their sound,
+// from the pointer, or from the keyboard and pad focus when the keys were used last.
 void UpdateHover();
 
 // Clears the hover flags, restarts the fade from black and the slide-in of the next screen.

@@ -13,10 +13,12 @@ TEST(GameOptionsFile, TextRoundTripsEveryField) {
   GameOptions changed;
   changed.vsync = 0;
   changed.windowed = 1;
+  changed.rumble = 0;
   std::string problems;
   const GameOptions back = GameOptionsFromText(GameOptionsText(changed), &problems);
   EXPECT_EQ(back.vsync, 0);
   EXPECT_EQ(back.windowed, 1);
+  EXPECT_EQ(back.rumble, 0);
   EXPECT_EQ(problems, "");
 }
 
