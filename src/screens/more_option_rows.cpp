@@ -10,8 +10,8 @@ const char* YesNo(int value) { return value ? "YES" : "NO"; }
 
 const MoreOptionRow kRows[] = {
     {"Vertical sync", [] { return YesNo(UserOptions.vsync); }, [] { UserOptions.vsync = !UserOptions.vsync; }},
-    {"Full screen", [] { return YesNo(!UserOptions.windowed); }, [] { UserOptions.windowed = !UserOptions.windowed; }},
     {"Rumble", [] { return YesNo(UserOptions.rumble); }, [] { UserOptions.rumble = !UserOptions.rumble; }},
+    {"Full screen", [] { return YesNo(!UserOptions.windowed); }, [] { UserOptions.windowed = !UserOptions.windowed; }},
 };
 
 constexpr float kFirstRowY = 450;
