@@ -10,6 +10,7 @@ const char* YesNo(int value) { return value ? "YES" : "NO"; }
 
 const MoreOptionRow kRows[] = {
     {"Vertical sync", [] { return YesNo(UserOptions.vsync); }, [] { UserOptions.vsync = !UserOptions.vsync; }},
+    {"Subtitles", [] { return YesNo(UserOptions.subtitles); }, [] { UserOptions.subtitles = !UserOptions.subtitles; }},
 };
 
 constexpr float kFirstRowY = 450;
