@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/fight_bindings.h"
 #include "app/fight_wiring.h"
 #include "app/frame_clock.h"
 #include "app/input_state.h"
@@ -25,6 +26,8 @@
 #include "platform/platform.h"
 #include "render/render.h"
 #include "screens/screen_flow.h"
+#include "screens/screen_rules.h"
+#include "screens/screens.h"
 
 namespace {
 
@@ -164,9 +167,16 @@ class HudLegibility : public ::testing::TestWithParam<int> {
     FrameClock.fightTick = tick;
     AnimClock += tick ? 10.0f * kStep : 0.0f;
     ClearDrawnMarks();
+    MatchOutcome outcome{};
+    if (tick) {
+      FighterCommand commands[2];
+      BuildFighterCommands(KeyState, MatchState.gameMode == TwoPlayers, DefaultFightBindings(), commands);
+      outcome = FightTick(commands, kStep, true);
+    }
     DrawArenaFrame();
+    DrawFightOverlays();
+    if (tick) ApplyMatchOutcome(outcome);
     HoldUndrawnModels();
-    ClearReleasedKeyLatches();
   }
 
   // The frame as it is now, without its letters, then with them (no fight tick between).
@@ -191,7 +201,7 @@ TEST_P(HudLegibility, WhiteLetteringKeepsThreeToOneOverTheArena) {
   MatchState.character[0] = arena % 8;
   MatchState.character[1] = (arena + 3) % 8;
   PrepareFightStart();
-  StartFight(arena);
+  StartFight(arena, 1);
   for (int frame = 0; frame < 400 && !MatchState.fightLive; ++frame) Frame(false);
   ASSERT_TRUE(MatchState.fightLive);
 
@@ -222,7 +232,7 @@ TEST_P(HudLegibility, WhiteLetteringKeepsThreeToOneOverTheArena) {
     }
     std::printf("arena %d (%s): lowest contrast of white lettering %.2f : 1\n", arena, moment, lowest);
   }
-  EndFight();
+  EndFight(true);
   ScreenFlow.gameState = GameState::MainMenu;
 }
 
