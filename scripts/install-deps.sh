@@ -16,7 +16,7 @@ packages=(
   libpng-dev
   xvfb xauth x11-utils
   imagemagick sox
-  espeak-ng
+  espeak-ng flite festival festvox-us-slt-hts festvox-kallpc16k festvox-kdlpc16k libebur128-dev
   clang llvm libclang-rt-dev
 )
 

@@ -23,6 +23,7 @@ struct OptionKey {
 constexpr OptionKey kOptionKeys[] = {
     {"vsync", &GameOptions::vsync, 0, 1},
     {"rumble", &GameOptions::rumble, 0, 1},
+    {"subtitles", &GameOptions::subtitles, 0, 1},
 };
 
 const OptionKey* KeyNamed(const std::string& key) {

@@ -7,8 +7,9 @@
 // Every field is a whole number with its own range; a feature adds a field here and a key in
 // game_options.cpp.
 struct GameOptions {
-  int vsync = 1;   // 1: wait for the display's refresh
-  int rumble = 1;  // 1: a pad that can rumbles on a landed hit
+  int vsync = 1;      // 1: wait for the display's refresh
+  int rumble = 1;     // 1: a pad that can rumbles on a landed hit
+  int subtitles = 0;  // 1: the spoken lines are shown as text (always while the sound is off)
 };
 
 extern GameOptions UserOptions;
