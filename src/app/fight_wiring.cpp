@@ -3,8 +3,8 @@
 #include "app/fight_sound_wiring.h"
 #include "app/game_options.h"
 #include "app/pad_commands.h"
-#include "fight/match_state.h"
 #include "arena/arena.h"
+#include "fight/fight.h"
 #include "fight/fight_hooks.h"
 #include "platform/platform.h"
 #include "render/render.h"
@@ -63,12 +63,19 @@ struct GameFightHooks final : FightHooks {
     ViewDirection = Vector3{direction.x, direction.y, direction.z};
   }
 
-  void DeactivateHitParticles() override { ::DeactivateHitParticles(); }
+  void DeactivateHitParticles() override {
+    ::DeactivateHitParticles();
+    ClearImpactFlashes();
+  }
   void LaunchHitParticles(int victim, const FightVector& hitPosition,
                           const float (&velocities)[kHitParticleCount][3]) override {
     const float position[3] = {hitPosition.x, hitPosition.y, hitPosition.z};
     ::LaunchHitParticles(HitParticleSets[victim], position, velocities);
     RumbleForHit(victim);
+    // The flash sits where the sparks start: lifted like them by the attacker's kind of blow.
+    const float lift = HitParticleLift(FighterStatuses[1 - victim].attackKind);
+    const float flashAt[3] = {position[0], position[1] + lift, position[2]};
+    LaunchImpactFlash(victim, ImpactKind::Hit, flashAt);
   }
 
   void CentrePointer() override { WarpPointer(320, 240); }

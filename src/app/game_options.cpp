@@ -24,6 +24,7 @@ constexpr OptionKey kOptionKeys[] = {
     {"vsync", &GameOptions::vsync, 0, 1},
     {"windowed", &GameOptions::windowed, 0, 1},
     {"rumble", &GameOptions::rumble, 0, 1},
+    {"subtitles", &GameOptions::subtitles, 0, 1},
 };
 
 const OptionKey* KeyNamed(const std::string& key) {

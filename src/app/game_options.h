@@ -7,9 +7,10 @@
 // Every field is a whole number with its own range; a feature adds a field here and a key in
 // game_options.cpp.
 struct GameOptions {
-  int vsync = 1;     // 1: wait for the display's refresh (adaptive where the driver has it)
-  int windowed = 0;  // 1: a resizable window instead of full screen over the desktop (Alt+Enter)
-  int rumble = 1;    // 1: a pad that can rumbles on a landed hit
+  int vsync = 1;      // 1: wait for the display's refresh (adaptive where the driver has it)
+  int windowed = 0;   // 1: a resizable window instead of full screen over the desktop (Alt+Enter)
+  int rumble = 1;     // 1: a pad that can rumbles on a landed hit
+  int subtitles = 0;  // 1: the spoken lines are shown as text (always while the sound is off)
 };
 
 extern GameOptions UserOptions;

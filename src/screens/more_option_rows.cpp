@@ -11,6 +11,7 @@ const char* YesNo(int value) { return value ? "YES" : "NO"; }
 const MoreOptionRow kRows[] = {
     {"Vertical sync", [] { return YesNo(UserOptions.vsync); }, [] { UserOptions.vsync = !UserOptions.vsync; }},
     {"Rumble", [] { return YesNo(UserOptions.rumble); }, [] { UserOptions.rumble = !UserOptions.rumble; }},
+    {"Subtitles", [] { return YesNo(UserOptions.subtitles); }, [] { UserOptions.subtitles = !UserOptions.subtitles; }},
     {"Full screen", [] { return YesNo(!UserOptions.windowed); }, [] { UserOptions.windowed = !UserOptions.windowed; }},
 };
 

@@ -3,6 +3,8 @@
 // What the frame loop, the window procedure, the fight frame and the fight's hooks may call of the
 // screens: the menu state machine, the menu frame, the fight overlays and the career story.
 
+#include <string>
+
 #include "screens/screen_flow.h"
 
 // --- start-up and input (the app) ---
@@ -45,6 +47,10 @@ void DrawKnockoutOverlay();
 // showing them), then loads the arena's (render's LoadStoryImages). The game's FightHooks
 // LoadStoryImages should call this, so a long career does not pile up textures.
 void LoadStoryPictures(int arena);
+
+// The line heard `seconds` into a recording of base/monologs/ ("4.wav", "4_.wav"), printed as a
+// subtitle on a dark strip under the middle of the screen; nothing between lines. Overlay projection.
+void DrawSpokenLine(const std::string& recording, double seconds);
 // Arena 1 releases its five pictures, arenas 2 and above their three, below 1 nothing.
 void ReleaseStoryImages(int arena);
 

@@ -50,12 +50,12 @@ TEST_F(MoreOptions, AValueChangesOnlyInsideItsBox) {
 TEST_F(MoreOptions, TheFullScreenRowShowsAndFlipsTheWindowedOption) {
   ScreenFlow.gameState = GameState::MoreOptions;
   UserOptions.windowed = 0;
-  const PointerRect box = MoreOptionValueRect(2);
-  ASSERT_STREQ(MoreOptionAt(2).label, "Full screen");
-  EXPECT_STREQ(MoreOptionAt(2).valueText(), "YES");
+  const PointerRect box = MoreOptionValueRect(3);
+  ASSERT_STREQ(MoreOptionAt(3).label, "Full screen");
+  EXPECT_STREQ(MoreOptionAt(3).valueText(), "YES");
   ClickAt(box.left + 1, (box.top + box.bottom) / 2);
   EXPECT_EQ(UserOptions.windowed, 1);
-  EXPECT_STREQ(MoreOptionAt(2).valueText(), "NO");
+  EXPECT_STREQ(MoreOptionAt(3).valueText(), "NO");
   EXPECT_EQ(UserOptions.vsync, 1) << "only its own option changed";
 }
 
