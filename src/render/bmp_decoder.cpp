@@ -1,5 +1,7 @@
 #include "render/bmp_decoder.h"
 
+#include <algorithm>
+
 #include "app/content_report.h"
 #include "render/byte_reader.h"
 #include "render/file_bytes.h"
@@ -198,10 +200,14 @@ void DecodeRle(ByteReader& in, const Header& h, Canvas& canvas) {
     const std::uint8_t count = in.U8();
     const std::uint8_t value = in.U8();
     if (count > 0) {
-      for (int i = 0; i < count; ++i) {
+      // Only the part of the run inside the row is painted: two bytes may not cost 255 steps of
+      // nothing once a hostile file has run past the row's end.
+      const long long inside = std::max(0LL, std::min(static_cast<long long>(count), h.width - x));
+      for (int i = 0; i < inside; ++i) {
         const unsigned index = four ? (i % 2 == 0 ? value >> 4 : value & 0x0F) : value;
-        canvas.Put(row, x++, PaletteColour(h, index));
+        canvas.Put(row, x + i, PaletteColour(h, index));
       }
+      x += count;
     } else if (value == 0) {
       x = 0, ++row;
     } else if (value == 1) {
