@@ -4,7 +4,7 @@
 # at random for each fight, as the game draws them. After every fight the game's resident memory
 # and its live GL textures and display lists and OpenAL sources and buffers are recorded, and the
 # run fails unless they stay flat.
-#   scripts/soak-driver.sh         100 fights (about two hours on two cores)
+#   scripts/soak-driver.sh         100 fights (hours: a fight takes one to five minutes on two cores)
 #   scripts/soak-driver.sh 3       a short check
 # Needs the built game: cmake --build build --target content brelloch-driver
 # The counts are kept in build/soak/resources.txt, the driver's standard error in build/soak/errors.txt.
@@ -20,6 +20,7 @@ soak=$build/soak
   exit 2
 }
 rm -rf "$soak"
+mkdir -p "$soak"
 # The game writes menu.inf and fight.inf inside base/: the soak's base/ is folders of links to the
 # content files, so the build's own tree is never written.
 cp -rs "$build/base" "$soak/base"
