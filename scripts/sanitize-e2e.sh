@@ -19,7 +19,11 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBRELLOCH_SANITIZE=ON \
 cmake --build build-asan -j"$jobs" --target brelloch brelloch-driver \
   driver_end_to_end_test screens_end_to_end_test damaged_content_test
 ln -sfn "$root/build/base" build-asan/base
-(cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# The game's config and data folders are a scratch folder's, so no player's options are touched.
+(cd build-asan && XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
+   ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
    LSAN_OPTIONS=suppressions="$root/tests/sanitizers/lsan.supp":print_suppressions=0 \
    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
    xvfb-run -a -s "-screen 0 1024x768x24" \

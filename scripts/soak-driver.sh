@@ -50,7 +50,8 @@ find "$soak/base" -name '*.inf' -delete
 } >"$soak/soak.script"
 
 echo "soak: $fights fights"
-(cd "$soak" && ALSOFT_DRIVERS=null DISPLAY= "$build/brelloch-driver" soak.script 2>errors.txt) || {
+(cd "$soak" && ALSOFT_DRIVERS=null DISPLAY= XDG_CONFIG_HOME="$soak/config" XDG_DATA_HOME="$soak/data" \
+   "$build/brelloch-driver" soak.script 2>errors.txt) || {
   echo "soak: the driver failed (exit $?):" >&2
   tail -n 20 "$soak/errors.txt" >&2
   exit 1

@@ -72,8 +72,10 @@ class DamagedContentTest : public ::testing::Test {
 
   int Run() {
     std::ofstream(folder_ / "test.script") << kFightScript;
-    const std::string command = "cd '" + folder_.string() + "' && env ALSOFT_DRIVERS=null timeout 300 '" +
-                                BRELLOCH_DRIVER + "' test.script 2> errors.txt";
+    // The config and data folders are the test's own too, so no player's options are read or written.
+    const std::string command = "cd '" + folder_.string() + "' && env ALSOFT_DRIVERS=null XDG_CONFIG_HOME='" +
+                                (folder_ / "config").string() + "' XDG_DATA_HOME='" + (folder_ / "data").string() +
+                                "' timeout 300 '" + BRELLOCH_DRIVER + "' test.script 2> errors.txt";
     const int status = std::system(command.c_str());
     std::ifstream errors(folder_ / "errors.txt");
     errors_.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
