@@ -1,10 +1,10 @@
 #include "app/bindings_file.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
+#include "app/atomic_file.h"
 #include "app/input_state.h"
 #include "app/key_names.h"
 #include "app/user_folders.h"
@@ -192,29 +192,13 @@ void ReadBindingsFrom(const std::string& path) {
 }
 
 bool WriteBindingsTo(const std::string& path) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file << BindingsText(ActiveFightBindings);
-    file.close();
-    if (!file) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  const std::string text = BindingsText(ActiveFightBindings);
+  return WriteFileAtomically(path, text.data(), text.size());
 }
 
 void ReadBindings() { ReadBindingsFrom(ConfigFilePath(kBindingsFileName)); }
 
 void WriteBindings() {
   MakeConfigFolder();
-  if (!WriteBindingsTo(ConfigFilePath(kBindingsFileName))) {
-    std::cerr << "Brelloch: could not write " << ConfigFilePath(kBindingsFileName) << "; controls not saved\n";
-  }
+  WriteBindingsTo(ConfigFilePath(kBindingsFileName));  // a failure is said on standard error
 }

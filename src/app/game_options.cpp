@@ -1,12 +1,12 @@
 #include "app/game_options.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
+#include "app/atomic_file.h"
 #include "app/user_folders.h"
 
 GameOptions UserOptions;
@@ -107,22 +107,8 @@ void ReadGameOptionsFrom(const std::string& path) {
 }
 
 bool WriteGameOptionsTo(const std::string& path) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file << GameOptionsText(UserOptions);
-    file.close();
-    if (!file) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  const std::string text = GameOptionsText(UserOptions);
+  return WriteFileAtomically(path, text.data(), text.size());
 }
 
 void ReadGameOptions() { ReadGameOptionsFrom(ConfigFilePath(kOptionsFileName)); }
@@ -130,7 +116,5 @@ void ReadGameOptions() { ReadGameOptionsFrom(ConfigFilePath(kOptionsFileName)); 
 void WriteGameOptions() {
   // The config folder may not exist on a first run; one that cannot be made is reported once.
   if (!PrepareWritableFolder(ConfigFolder())) return;
-  if (!WriteGameOptionsTo(ConfigFilePath(kOptionsFileName))) {
-    std::cerr << "Brelloch: could not write " << ConfigFilePath(kOptionsFileName) << "; options not saved\n";
-  }
+  WriteGameOptionsTo(ConfigFilePath(kOptionsFileName));  // a failure is said on standard error
 }

@@ -1,10 +1,11 @@
 #include "app/replay_file.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+
+#include "app/atomic_file.h"
 
 namespace {
 
@@ -161,22 +162,7 @@ bool ReplayFromBytes(const std::vector<std::uint8_t>& bytes, Replay& out, std::s
 
 bool WriteReplayFile(const std::string& path, const Replay& replay) {
   const std::vector<std::uint8_t> bytes = ReplayBytes(replay);
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  return WriteFileAtomically(path, bytes.data(), bytes.size());
 }
 
 bool ReadReplayFile(const std::string& path, Replay& replay, std::string& error) {

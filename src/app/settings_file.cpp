@@ -1,7 +1,8 @@
-#include <cstdio>
 #include <fstream>
 #include <vector>
 
+#include "app/atomic_file.h"
+#include "app/game_path.h"
 #include "app/settings.h"
 #include "app/user_folders.h"
 #include "screens/screen_flow.h"
@@ -103,18 +104,7 @@ void ReadSettingsFrom(const std::string& path) {
 void WriteSettingsTo(const std::string& path) {
   if (ScreenFlow.settingsChanged) TakeResolutionFromWidth(Settings);
   const auto bytes = SettingsFileBytes(Settings);
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) return;
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-      std::remove(temporary.c_str());
-      return;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) std::remove(temporary.c_str());
+  WriteFileAtomically(path, bytes.data(), bytes.size());
 }
 
 void ReadSettings() { ReadSettingsFrom(SettingsFilePath()); }

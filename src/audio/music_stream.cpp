@@ -2,13 +2,13 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
-#include <vorbis/vorbisfile.h>
 
 #include <algorithm>
 #include <cctype>
 #include <string>
 #include <vector>
 
+#include "app/content_report.h"
 #include "app/game_path.h"
 #include "audio/audio.h"
 #include "platform/platform.h"
@@ -38,52 +38,22 @@ std::string UpperExtension(const std::string& path) {
   return ext;
 }
 
-// The decoder reads through the stream's own file.
-size_t ReadFile(void* into, size_t size, size_t count, void* stream) {
-  auto* file = static_cast<std::ifstream*>(stream);
-  if (size == 0) return 0;
-  file->read(static_cast<char*>(into), static_cast<std::streamsize>(size * count));
-  return static_cast<size_t>(file->gcount()) / size;
-}
-
-int SeekFile(void* stream, ogg_int64_t offset, int whence) {
-  auto* file = static_cast<std::ifstream*>(stream);
-  file->clear();  // a read that hit the end must not make the seek fail
-  switch (whence) {
-    case SEEK_SET: file->seekg(offset, std::ios::beg); break;
-    case SEEK_CUR: file->seekg(offset, std::ios::cur); break;
-    case SEEK_END: file->seekg(offset, std::ios::end); break;
-    default: return -1;
-  }
-  return file->good() ? 0 : -1;
-}
-
-int CloseFile(void*) { return 0; }  // the stream closes its file itself, in Release
-
-long TellFile(void* stream) {
-  auto* file = static_cast<std::ifstream*>(stream);
-  file->clear();
-  return static_cast<long>(file->tellg());
-}
-
 }  // namespace
-
-struct MusicStream::Decoder {
-  OggVorbis_File vorbis{};
-  std::vector<char> chunk = std::vector<char>(kChunkBytes);
-};
 
 MusicStream::MusicStream() = default;
 
 MusicStream::~MusicStream() { Release(); }
 
-bool MusicStream::Open(const char* gamePath) {
+bool MusicStream::Open(const char* track) {
   Release();
   if (!HaveContext()) return false;
-  const std::string path = NativePath(gamePath);
+  const std::string path = NativePath(track);
   {
     std::ifstream probe(path, std::ios::binary);
-    if (!probe) return false;
+    if (!probe) {
+      ReportContentProblem(track, ContentProblem::Missing);
+      return false;
+    }
   }
   if (UpperExtension(path) != "OGG") return false;  // the game streams nothing else
 
@@ -100,23 +70,15 @@ bool MusicStream::Open(const char* gamePath) {
   alSourcei(source, AL_LOOPING, AL_FALSE);  // the stream loops itself
 
   file.open(path, std::ios::binary);
-  auto state = std::make_unique<Decoder>();
-  const ov_callbacks callbacks = {ReadFile, SeekFile, CloseFile, TellFile};
-  if (!file || ov_open_callbacks(&file, &state->vorbis, nullptr, 0, callbacks) < 0) {
-    // vorbisfile has already cleaned up after a failed open
+  if (!file || !decoder.Open(file)) {
+    ReportContentProblem(track, ContentProblem::Damaged);
     Release();
     return false;
   }
-  decoder = std::move(state);
   opened = true;
-
-  const vorbis_info* info = ov_info(&decoder->vorbis, -1);
-  channels = info ? info->channels : 0;
-  sampleRate = info ? static_cast<int>(info->rate) : 0;
-  if (channels < 1 || channels > 2 || sampleRate <= 0) {
-    Release();
-    return false;
-  }
+  gamePath = track;
+  chunk.resize(kChunkBytes);
+  const int channels = decoder.Channels(), sampleRate = decoder.SampleRate();
   const int alFormat = channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
 
   alGenBuffers(kBufferCount, buffers);
@@ -136,30 +98,12 @@ bool MusicStream::Open(const char* gamePath) {
 }
 
 MusicStream::FillResult MusicStream::Fill(std::uint32_t bufferName, int bytes, int& bytesRead) {
-  std::vector<char>& chunk = decoder->chunk;
   bytes = std::min(bytes, static_cast<int>(chunk.size()));
-  bytesRead = 0;
-  FillResult result = FillResult::Filled;
-  int failedReads = 0;
-  while (bytesRead < bytes) {
-    int bitstream = 0;
-    const long got = ov_read(&decoder->vorbis, chunk.data() + bytesRead, bytes - bytesRead,
-                             0 /* little-endian */, 2 /* 16-bit */, 1 /* signed */, &bitstream);
-    if (got > 0) {
-      bytesRead += static_cast<int>(got);
-      failedReads = 0;
-    } else if (got == 0) {
-      result = FillResult::EndOfFile;
-      break;
-    } else if (++failedReads >= kMaxFailedReads) {
-      result = FillResult::Broken;
-      break;
-    }
-  }
+  const FillResult result = decoder.Decode(chunk.data(), bytes, bytesRead);
   if (bytesRead > 0) {
     const auto entry = BufferCache.find(bufferName);
     const int alFormat = entry != BufferCache.end() ? entry->second.format : AL_FORMAT_STEREO16;
-    const int rate = entry != BufferCache.end() ? entry->second.frequency : sampleRate;
+    const int rate = entry != BufferCache.end() ? entry->second.frequency : decoder.SampleRate();
     alBufferData(bufferName, alFormat, chunk.data(), bytesRead, rate);
     if (!CheckAlError()) return FillResult::Broken;
   }
@@ -171,12 +115,12 @@ bool MusicStream::Refill(std::uint32_t bufferName) {
   FillResult result = Fill(bufferName, kChunkBytes, bytesRead);
   if (result == FillResult::EndOfFile) {
     // The buffer keeps the file's last, shorter piece; the next refill starts from the beginning.
-    ov_pcm_seek(&decoder->vorbis, 0);
+    decoder.Rewind();
     if (bytesRead == 0) {
       // The end fell on a chunk boundary: fill from the start now rather than replaying old audio.
       result = Fill(bufferName, kChunkBytes, bytesRead);
       if (bytesRead == 0) result = FillResult::Broken;  // a track without a single sample
-      else if (result == FillResult::EndOfFile) ov_pcm_seek(&decoder->vorbis, 0);
+      else if (result == FillResult::EndOfFile) decoder.Rewind();
     }
   }
   if (result == FillResult::Broken) {
@@ -187,6 +131,7 @@ bool MusicStream::Refill(std::uint32_t bufferName) {
 }
 
 void MusicStream::GiveUp() {
+  ReportContentProblem(gamePath.c_str(), ContentProblem::Damaged);
   alSourceStop(source);
   failed = true;
   playRequested = false;
@@ -232,7 +177,7 @@ void MusicStream::Rewind() {
   // Drop the queued audio as well, so a later Play starts with the first bars and not with
   // whatever was queued when the track was stopped.
   alSourcei(source, AL_BUFFER, 0);
-  ov_pcm_seek(&decoder->vorbis, 0);
+  decoder.Rewind();
   alGetError();
   for (std::uint32_t name : buffers) {
     if (!Refill(name)) return;
@@ -270,14 +215,14 @@ void MusicStream::Release() {
     if (name) BufferCache.erase(name);
     name = 0;
   }
-  if (decoder) ov_clear(&decoder->vorbis);
-  decoder.reset();
+  decoder.Close();
+  chunk.clear();
+  chunk.shrink_to_fit();
   file.clear();
   if (file.is_open()) file.close();
   source = 0;
   sourceId = 0;
-  channels = 0;
-  sampleRate = 0;
+  gamePath.clear();
   opened = false;
   failed = false;
   playRequested = false;

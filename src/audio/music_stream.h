@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <fstream>
 #include <map>
-#include <memory>
+#include <string>
+#include <vector>
+
+#include "audio/vorbis_decoder.h"
 
 // An Ogg Vorbis track streamed into one OpenAL source through two queued buffers that are refilled
 // as they finish; at the end of the file the decoder seeks back to the start, so the track loops.
@@ -11,9 +14,6 @@ class MusicStream {
  public:
   static constexpr int kBufferCount = 2;
   static constexpr int kChunkBytes = 262144;  // one refill: about 1.5 s of 44.1 kHz stereo
-  // A damaged file can make the decoder report holes forever; after this many failed reads in a
-  // row the stream gives up and stops.
-  static constexpr int kMaxFailedReads = 32;
 
   MusicStream();
   virtual ~MusicStream();
@@ -22,7 +22,7 @@ class MusicStream {
 
   // Creates the source and the decoder and queues the first two chunks; the source stays stopped
   // at gain 0. False for a missing file, a file that is not Ogg Vorbis, or no audio device.
-  bool Open(const char* gamePath);
+  bool Open(const char* track);
   // Refills and requeues the finished buffers; once per frame for the music of the current screen.
   void Update();
   void Play();
@@ -35,13 +35,13 @@ class MusicStream {
   void Release();
 
   bool IsOpen() const { return opened; }
-  int Channels() const { return channels; }
-  int SampleRate() const { return sampleRate; }
+  int Channels() const { return decoder.Channels(); }
+  int SampleRate() const { return decoder.SampleRate(); }
 
   std::uint32_t sourceId = 0;  // copy of the source name, written last by a successful Open
 
  private:
-  enum class FillResult { Filled, EndOfFile, Broken };
+  using FillResult = VorbisDecoder::ChunkResult;
   // Decodes up to `bytes` into the buffer; bytesRead tells how much was uploaded.
   FillResult Fill(std::uint32_t bufferName, int bytes, int& bytesRead);
   // One chunk into the buffer, seeking back to the start at the end of the file; false when the
@@ -53,11 +53,10 @@ class MusicStream {
   float position[3] = {0, 0, 0};
   std::uint32_t source = 0;
   std::uint32_t buffers[kBufferCount] = {0, 0};
-  struct Decoder;
-  std::unique_ptr<Decoder> decoder;
+  VorbisDecoder decoder;
+  std::vector<char> chunk;
   std::ifstream file;
-  int channels = 0;
-  int sampleRate = 0;
+  std::string gamePath;  // of the open track, named if it turns out damaged
   bool opened = false;
   bool failed = false;  // the decoder gave up: the stream stays silent until released
   // Play was asked for and neither Stop nor Rewind followed: a source that ran dry during a long

@@ -5,8 +5,10 @@
 #include <AL/alut.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
+#include "app/content_report.h"
 #include "app/game_path.h"
 #include "app/settings.h"
 
@@ -32,6 +34,7 @@ bool SoundSource::Load(const char* gamePath, bool loop) {
   // The loop flag a WAV file may carry is ignored: the caller decides.
   void* data = alutLoadMemoryFromFile(path.c_str(), &fileFormat, &fileSize, &fileFrequency);
   if (!data) {
+    ReportContentProblem(gamePath, std::ifstream(path) ? ContentProblem::Damaged : ContentProblem::Missing);
     fileFormat = AL_FORMAT_MONO16;
     fileSize = 0;
     fileFrequency = 22050.0f;

@@ -1,10 +1,11 @@
 #include "fight/career_file.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "app/atomic_file.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ std::uint32_t FromLittleEndian(const unsigned char (&bytes)[4]) {
          static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
-void ToLittleEndian(std::uint32_t value, char (&bytes)[4]) {
+void ToLittleEndian(std::uint32_t value, char* bytes) {
   for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
@@ -38,29 +39,9 @@ bool WriteCareerFile(const std::string& path, const int (&values)[3]) {
   std::error_code ignored;
   if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ignored);
 
-  const std::filesystem::path temporary = target.string() + ".tmp";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    for (int value : values) {
-      char bytes[4];
-      ToLittleEndian(static_cast<std::uint32_t>(value), bytes);
-      file.write(bytes, 4);
-    }
-    file.flush();
-    if (!file) {
-      file.close();
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code renamed;
-  std::filesystem::rename(temporary, target, renamed);
-  if (renamed) {
-    std::filesystem::remove(temporary, ignored);
-    return false;
-  }
-  return true;
+  char bytes[12];
+  for (int i = 0; i < 3; ++i) ToLittleEndian(static_cast<std::uint32_t>(values[i]), bytes + 4 * i);
+  return WriteFileAtomically(path, bytes, sizeof bytes);
 }
 
 bool CareerValuesInRange(const int (&values)[3]) {

@@ -1,5 +1,8 @@
 #include "render/bmp_decoder.h"
 
+#include <algorithm>
+
+#include "app/content_report.h"
 #include "render/byte_reader.h"
 #include "render/file_bytes.h"
 
@@ -68,7 +71,7 @@ Rgb8 PaletteColour(const Header& h, unsigned index) {
   return index < h.palette.size() ? h.palette[index] : Rgb8{};
 }
 
-bool ReadHeader(ByteReader& in, Header& h) {
+bool ReadHeader(ByteReader& in, Header& h, long long maxPixels) {
   if (in.U8() != 'B' || in.U8() != 'M') return false;
   in.Skip(8);
   h.pixelOffset = in.U32();
@@ -92,7 +95,7 @@ bool ReadHeader(ByteReader& in, Header& h) {
     h.bitsPerPixel = in.U16();
     h.compression = in.U32();
   }
-  if (!in.Ok() || h.width <= 0 || h.height <= 0 || h.width * h.height > MaxBmpPixels) return false;
+  if (!in.Ok() || h.width <= 0 || h.height <= 0 || h.width * h.height > maxPixels) return false;
 
   const int bpp = h.bitsPerPixel;
   switch (h.compression) {
@@ -197,10 +200,14 @@ void DecodeRle(ByteReader& in, const Header& h, Canvas& canvas) {
     const std::uint8_t count = in.U8();
     const std::uint8_t value = in.U8();
     if (count > 0) {
-      for (int i = 0; i < count; ++i) {
+      // Only the part of the run inside the row is painted: two bytes may not cost 255 steps of
+      // nothing once a hostile file has run past the row's end.
+      const long long inside = std::max(0LL, std::min(static_cast<long long>(count), h.width - x));
+      for (int i = 0; i < inside; ++i) {
         const unsigned index = four ? (i % 2 == 0 ? value >> 4 : value & 0x0F) : value;
-        canvas.Put(row, x++, PaletteColour(h, index));
+        canvas.Put(row, x + i, PaletteColour(h, index));
       }
+      x += count;
     } else if (value == 0) {
       x = 0, ++row;
     } else if (value == 1) {
@@ -225,10 +232,10 @@ void DecodeRle(ByteReader& in, const Header& h, Canvas& canvas) {
 
 }  // namespace
 
-std::optional<RgbImage> DecodeBmp(const std::uint8_t* data, std::size_t size) {
+std::optional<RgbImage> DecodeBmp(const std::uint8_t* data, std::size_t size, long long maxPixels) {
   ByteReader in(data, size);
   Header header;
-  if (!ReadHeader(in, header)) return std::nullopt;
+  if (!ReadHeader(in, header, maxPixels)) return std::nullopt;
   Canvas canvas(header);
   ByteReader pixels(data, size);
   if (header.compression == Rle8 || header.compression == Rle4) {
@@ -242,5 +249,7 @@ std::optional<RgbImage> DecodeBmp(const std::uint8_t* data, std::size_t size) {
 std::optional<RgbImage> DecodeBmpFile(const char* gamePath) {
   const auto bytes = ReadFileBytes(gamePath);
   if (!bytes) return std::nullopt;
-  return DecodeBmp(bytes->data(), bytes->size());
+  auto image = DecodeBmp(bytes->data(), bytes->size());
+  if (!image) ReportContentProblem(gamePath, ContentProblem::Damaged);
+  return image;
 }

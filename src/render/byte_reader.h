@@ -41,7 +41,14 @@ class ByteReader {
     position_ += count;
     return ok_;
   }
-  std::uint8_t U8() { std::uint8_t v = 0; Bytes(&v, 1); return v; }
+  // Without a copy: pictures are read a byte at a time.
+  std::uint8_t U8() {
+    if (position_ >= size_) {
+      ok_ = false;
+      return 0;
+    }
+    return data_[position_++];
+  }
   std::int8_t I8() { return static_cast<std::int8_t>(U8()); }
   std::uint16_t U16() {
     std::uint8_t b[2];

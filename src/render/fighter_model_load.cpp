@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "app/content_report.h"
 #include "platform/platform.h"
 #include "render/animation_playback.h"
 #include "render/animation_table.h"
@@ -22,11 +23,16 @@ bool FighterModel::Load(const char* folder, const char* name, int skin) {
     ShowMessageBox("Error", message, MessageIcon::Exclamation);
     return false;
   }
-  if (!ReadBhm(model->data(), model->size(), lower)) return false;
+  if (!ReadBhm(model->data(), model->size(), lower)) {
+    ReportContentProblem(modelPath, ContentProblem::Damaged);
+    return false;
+  }
 
   const auto table = ReadFileBytes(tablePath);
   if (!table) return false;
   ReadAnimationTable(std::string_view(reinterpret_cast<const char*>(table->data()), table->size()), upper, lower);
+  // The model still stands without animations, as the game allows; the table is named.
+  if (upper.animations.empty() && lower.animations.empty()) ReportContentProblem(tablePath, ContentProblem::Damaged);
   LinkByTagName(lower, upper, "tag_torso");
   LinkByTagName(upper, head, "tag_head");
   return true;

@@ -1,5 +1,6 @@
 #include <GL/gl.h>
 
+#include "app/content_report.h"
 #include "render/file_bytes.h"
 #include "render/mesh_model.h"
 #include "render/shader_lighting.h"
@@ -20,7 +21,9 @@ bool Ms3dModel::Load(const char* gamePath) {
   Clear();
   const auto bytes = ReadFileBytes(gamePath);
   if (!bytes) return false;
-  return ParseMs3d(bytes->data(), bytes->size(), *this);
+  if (ParseMs3d(bytes->data(), bytes->size(), *this)) return true;
+  ReportContentProblem(gamePath, ContentProblem::Damaged);
+  return false;
 }
 
 void MeshModel::LoadTextures() {

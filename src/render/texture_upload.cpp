@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "app/content_report.h"
 #include "render/bmp_decoder.h"
 #include "render/file_bytes.h"
 #include "render/textures.h"
@@ -79,7 +80,10 @@ bool TgaTexture::Load(const char* gamePath) {
   const auto bytes = ReadFileBytes(gamePath);
   if (!bytes) return false;
   auto image = ReadTga(bytes->data(), bytes->size());
-  if (!image) return false;
+  if (!image) {
+    ReportContentProblem(gamePath, ContentProblem::Damaged);
+    return false;
+  }
   width = image->width;
   height = image->height;
   components = image->components;

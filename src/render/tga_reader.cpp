@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-std::optional<TgaImage> ReadTga(const std::uint8_t* data, std::size_t size) {
+std::optional<TgaImage> ReadTga(const std::uint8_t* data, std::size_t size, long long maxPixels) {
   static const std::uint8_t plainHeader[12] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   if (size < 18 || std::memcmp(data, plainHeader, 12) != 0) return std::nullopt;
   const std::uint8_t* spec = data + 12;
@@ -13,7 +13,7 @@ std::optional<TgaImage> ReadTga(const std::uint8_t* data, std::size_t size) {
   const int bitsPerPixel = spec[4];
   if (bitsPerPixel != 24 && bitsPerPixel != 32) return std::nullopt;
   if (image.width == 0 || image.height == 0) return std::nullopt;
-  if (static_cast<long long>(image.width) * image.height > MaxTgaPixels) return std::nullopt;
+  if (static_cast<long long>(image.width) * image.height > maxPixels) return std::nullopt;
   image.components = bitsPerPixel / 8;
 
   const std::size_t length = static_cast<std::size_t>(image.width) * image.height * image.components;

@@ -118,6 +118,7 @@ TEST_F(DriverEndToEndTest, LoadsReachesTheMainMenuAndExitsWithZeroOnClose) {
       "close\n");
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   EXPECT_EQ(run.errors.find("ERROR"), std::string::npos) << run.errors;
+  EXPECT_EQ(run.errors.find("content file:"), std::string::npos) << "whole content named as broken: " << run.errors;
 
   // No settings file was there: the defaults were used and written at exit.
   const std::vector<unsigned char> expected = {1, 0, 0, 0, 32, 0, 0, 0, 24, 0, 0, 0,

@@ -31,10 +31,11 @@ TEST(DriverScriptTest, ReadsEveryCommandWithItsArguments) {
       "minimise\n"
       "activate\n"
       "screenshot out/menu.png\n"
+      "resources out/soak.txt\n"
       "close\n");
   ASSERT_EQ(script.error, "");
   const auto& c = script.commands;
-  ASSERT_EQ(c.size(), 23u);
+  ASSERT_EQ(c.size(), 24u);
   EXPECT_EQ(c[0].op, ScriptOp::Step);
   EXPECT_DOUBLE_EQ(c[0].number[0], 16.5);
   EXPECT_EQ(c[0].line, 2);
@@ -73,7 +74,9 @@ TEST(DriverScriptTest, ReadsEveryCommandWithItsArguments) {
   EXPECT_EQ(c[19].op, ScriptOp::Minimise);
   EXPECT_EQ(c[20].op, ScriptOp::Activate);
   EXPECT_EQ(c[21].text, "out/menu.png");
-  EXPECT_EQ(c[22].op, ScriptOp::Close);
+  EXPECT_EQ(c[22].op, ScriptOp::Resources);
+  EXPECT_EQ(c[22].text, "out/soak.txt");
+  EXPECT_EQ(c[23].op, ScriptOp::Close);
 }
 
 TEST(DriverScriptTest, ReadsTheTapAndThePadCommands) {
@@ -118,6 +121,7 @@ TEST(DriverScriptTest, ReportsTheFirstBadLineAndKeepsNothing) {
     const char* error;
   } cases[] = {
       {"frames 2\njump 3\n", "2: unknown command 'jump'"},
+      {"resources\n", "1: usage: resources FILE"},
       {"frames -1\n", "1: usage: frames N"},
       {"step 0\n", "1: '0' is not a usable number"},
       {"timer 5\n", "1: 'timer' takes 2 number(s)"},

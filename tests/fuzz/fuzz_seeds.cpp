@@ -1,8 +1,11 @@
 // Writes small valid files of every kind the fuzz targets read, one folder per target:
 //   fuzz_seeds <folder>
+#include <cmath>
 #include <string>
 #include <sys/stat.h>
 
+#include "audio_common/ogg_writer.h"
+#include "audio_common/wav_writer.h"
 #include "render/sample_files.h"
 
 namespace {
@@ -12,6 +15,13 @@ void Seed(const std::string& root, const std::string& target, const std::string&
   mkdir(root.c_str(), 0755);
   mkdir(folder.c_str(), 0755);
   WriteFile(folder + "/" + name, bytes);
+}
+
+// A short tone, for the sound and music seeds.
+std::vector<float> Tone(int frames, int channels) {
+  std::vector<float> samples;
+  for (int i = 0; i < frames * channels; ++i) samples.push_back(0.5f * std::sin(0.07f * static_cast<float>(i / channels)));
+  return samples;
 }
 
 Bytes TextBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
@@ -55,5 +65,12 @@ int main(int argc, char** argv) {
        TextBytes("# Brelloch controls\none.forward.key=B\none.forward.pad=DpadRight\none.block.key=Space\n"
                  "one.head.pad=X\ntwo.back.key=Right\ntwo.leg.pad=LeftTrigger\nsingle-pad=fighter-one\n"));
   Seed(root, "fuzz_career", "fight.inf", {3, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0});
+  const std::string wav = root + "/fuzz_wav", ogg = root + "/fuzz_ogg";
+  mkdir(wav.c_str(), 0755);
+  mkdir(ogg.c_str(), 0755);
+  WriteWav16(wav + "/mono.wav", 22050, 1, Tone(300, 1));
+  WriteWav16(wav + "/stereo.wav", 44100, 2, Tone(200, 2));
+  WriteOggVorbis(ogg + "/mono.ogg", 22050, 1, Tone(4000, 1));
+  WriteOggVorbis(ogg + "/stereo.ogg", 44100, 2, Tone(3000, 2));
   return 0;
 }

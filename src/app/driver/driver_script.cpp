@@ -100,6 +100,7 @@ class LineParser {
     if (verb == "screenshot") return Screenshot();
     if (verb == "tap") return Point(ScriptOp::Tap);
     if (verb == "pad") return Pad();
+    if (verb == "resources") return Resources();
     return "unknown command '" + words_[0] + "'";
   }
 
@@ -297,6 +298,13 @@ class LineParser {
   std::string Screenshot() {
     command_.op = ScriptOp::Screenshot;
     if (words_.size() != 2) return "usage: screenshot FILE.png";
+    command_.text = words_[1];
+    return "";
+  }
+
+  std::string Resources() {
+    command_.op = ScriptOp::Resources;
+    if (words_.size() != 2) return "usage: resources FILE";
     command_.text = words_[1];
     return "";
   }

@@ -49,6 +49,7 @@ enum class ScriptOp {
   PadUp,
   PadPress,        // down, one frame, up
   PadAxisValue,    // pad, axis, x: the value
+  Resources,       // text: the file a line of resource counts is added to
 };
 
 struct ScriptCommand {

@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 
 #include "app/app.h"
 #include "app/display_geometry.h"
+#include "app/driver/resource_count.h"
 #include "app/driver/screenshot.h"
 #include "app/game_window.h"
 #include "fight/match_state.h"
@@ -269,6 +271,12 @@ void ScriptRunner::Run(const ScriptCommand& command) {
       screenshotLine_ = command.line;
       framesToRun_ = 1;
       return;
+    case ScriptOp::Resources: {
+      std::ofstream out(command.text, std::ios::app);
+      out << "line=" << command.line << ' ' << DescribeResources(CountResources()) << '\n';
+      if (!out) Fail(command.line, "resources: cannot write " + command.text);
+      return;
+    }
   }
 }
 
