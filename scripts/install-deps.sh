@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev fonts-dejavu-core fonts-bebas-neue
   libpng-dev
+  libenet-dev libxxhash-dev
   xvfb xauth x11-utils
   imagemagick sox
   espeak-ng

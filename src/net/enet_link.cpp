@@ -1,0 +1,134 @@
+#include "net/enet_link.h"
+
+#include <enet/enet.h>
+
+namespace {
+
+constexpr std::size_t kChannelCount = 2;
+constexpr std::uint8_t kReliableChannel = 0;
+constexpr std::uint8_t kUnreliableChannel = 1;
+// ENet gives up on a peer that acknowledges nothing for this long (the match has its own clock).
+constexpr std::uint32_t kLinkTimeoutMs = 3000;
+constexpr std::uint32_t kConnectTimeoutMs = 5000;
+
+int enetUsers = 0;
+
+bool AcquireEnet(std::string* error) {
+  if (enetUsers == 0 && enet_initialize() != 0) {
+    *error = "The network could not be started.";
+    return false;
+  }
+  ++enetUsers;
+  return true;
+}
+
+void ReleaseEnet() {
+  if (--enetUsers == 0) enet_deinitialize();
+}
+
+void SetPeerTimeout(ENetPeer* peer, std::uint32_t timeoutMs) { enet_peer_timeout(peer, 0, timeoutMs, timeoutMs); }
+
+}  // namespace
+
+EnetLink::EnetLink(ENetHost* host) : host_(host) {}
+
+EnetLink::~EnetLink() {
+  enet_host_destroy(host_);
+  ReleaseEnet();
+}
+
+std::unique_ptr<EnetLink> EnetLink::Listen(std::uint16_t port, std::string* error) {
+  if (!AcquireEnet(error)) return nullptr;
+  ENetAddress address;
+  address.host = ENET_HOST_ANY;
+  address.port = port;
+  ENetHost* host = enet_host_create(&address, 1, kChannelCount, 0, 0);
+  if (host == nullptr) {
+    ReleaseEnet();
+    *error = "Port " + std::to_string(port) + " could not be opened.";
+    return nullptr;
+  }
+  return std::unique_ptr<EnetLink>(new EnetLink(host));
+}
+
+std::unique_ptr<EnetLink> EnetLink::Connect(const NetAddress& target, std::string* error) {
+  if (!AcquireEnet(error)) return nullptr;
+  ENetAddress address;
+  if (target.host.find(':') != std::string::npos) {
+    // Debian's ENet 1.3 addresses peers by IPv4 only.
+    ReleaseEnet();
+    *error = "IPv6 addresses are not supported by this build's network library.";
+    return nullptr;
+  }
+  if (enet_address_set_host(&address, target.host.c_str()) != 0) {
+    ReleaseEnet();
+    *error = "Unknown host " + target.host + ".";
+    return nullptr;
+  }
+  address.port = target.port;
+  ENetHost* host = enet_host_create(nullptr, 1, kChannelCount, 0, 0);
+  if (host == nullptr) {
+    ReleaseEnet();
+    *error = "The network could not be started.";
+    return nullptr;
+  }
+  std::unique_ptr<EnetLink> link(new EnetLink(host));
+  link->peer_ = enet_host_connect(host, &address, kChannelCount, 0);
+  if (link->peer_ == nullptr) {
+    *error = "The network could not be started.";
+    return nullptr;
+  }
+  SetPeerTimeout(link->peer_, kConnectTimeoutMs);
+  return link;
+}
+
+void EnetLink::Poll(std::vector<LinkEvent>* events) {
+  ENetEvent event;
+  while (enet_host_service(host_, &event, 0) > 0) {
+    switch (event.type) {
+      case ENET_EVENT_TYPE_CONNECT:
+        peer_ = event.peer;
+        SetPeerTimeout(peer_, kLinkTimeoutMs);
+        events->push_back({LinkEventKind::Connected, {}});
+        break;
+      case ENET_EVENT_TYPE_RECEIVE:
+        if (event.peer == peer_)
+          events->push_back({LinkEventKind::Received,
+                             std::vector<std::uint8_t>(event.packet->data, event.packet->data + event.packet->dataLength)});
+        enet_packet_destroy(event.packet);
+        break;
+      case ENET_EVENT_TYPE_DISCONNECT:
+        if (event.peer == peer_) {
+          peer_ = nullptr;
+          events->push_back({LinkEventKind::Disconnected, {}});
+        }
+        break;
+      case ENET_EVENT_TYPE_NONE: break;
+    }
+  }
+}
+
+void EnetLink::Send(const std::vector<std::uint8_t>& bytes, bool reliable) {
+  if (peer_ == nullptr || peer_->state != ENET_PEER_STATE_CONNECTED) return;
+  ENetPacket* packet = enet_packet_create(bytes.data(), bytes.size(),
+                                          reliable ? ENET_PACKET_FLAG_RELIABLE : ENET_PACKET_FLAG_UNSEQUENCED);
+  if (enet_peer_send(peer_, reliable ? kReliableChannel : kUnreliableChannel, packet) != 0) enet_packet_destroy(packet);
+}
+
+void EnetLink::Flush() { enet_host_flush(host_); }
+
+void EnetLink::Disconnect(std::uint32_t waitMs) {
+  if (peer_ == nullptr) return;
+  enet_peer_disconnect_later(peer_, 0);
+  ENetEvent event;
+  const enet_uint32 start = enet_time_get();
+  while (enet_time_get() - start < waitMs && enet_host_service(host_, &event, 10) >= 0) {
+    if (event.type == ENET_EVENT_TYPE_RECEIVE) enet_packet_destroy(event.packet);
+    if (event.type == ENET_EVENT_TYPE_DISCONNECT) break;
+  }
+  if (peer_ != nullptr && peer_->state != ENET_PEER_STATE_DISCONNECTED) enet_peer_reset(peer_);
+  peer_ = nullptr;
+}
+
+std::uint64_t EnetLink::BytesSent() const { return host_->totalSentData; }
+std::uint64_t EnetLink::BytesReceived() const { return host_->totalReceivedData; }
