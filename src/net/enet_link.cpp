@@ -1,15 +1,17 @@
 #include "net/enet_link.h"
 
 #include <enet/enet.h>
+#include <enet/time.h>
 
 namespace {
 
 constexpr std::size_t kChannelCount = 2;
 constexpr std::uint8_t kReliableChannel = 0;
 constexpr std::uint8_t kUnreliableChannel = 1;
-// ENet gives up on a peer that acknowledges nothing for this long (the match has its own clock).
-constexpr std::uint32_t kLinkTimeoutMs = 3000;
-constexpr std::uint32_t kConnectTimeoutMs = 5000;
+// ENet's own give-up time is kept long: its retransmissions can lose several times in a row on a
+// bad line. Silence (PeerSilenceMs) is what decides that a peer is gone.
+constexpr std::uint32_t kLinkTimeoutMs = 10000;
+constexpr std::uint32_t kConnectTimeoutMs = 3000;  // a host that does not answer the connection
 
 int enetUsers = 0;
 
@@ -128,6 +130,17 @@ void EnetLink::Disconnect(std::uint32_t waitMs) {
   }
   if (peer_ != nullptr && peer_->state != ENET_PEER_STATE_DISCONNECTED) enet_peer_reset(peer_);
   peer_ = nullptr;
+}
+
+std::uint32_t EnetLink::PeerSilenceMs() const {
+  if (peer_ == nullptr) return 0;
+  return ENET_TIME_DIFFERENCE(enet_time_get(), peer_->lastReceiveTime);
+}
+
+std::uint16_t EnetLink::Port() const {
+  ENetAddress address{};
+  enet_socket_get_address(host_->socket, &address);
+  return address.port;
 }
 
 std::uint64_t EnetLink::BytesSent() const { return host_->totalSentData; }

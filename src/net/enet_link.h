@@ -26,7 +26,8 @@ class EnetLink : public PacketSink {
   EnetLink(const EnetLink&) = delete;
   EnetLink& operator=(const EnetLink&) = delete;
 
-  // Null with `error` set when the port cannot be opened or the address not resolved.
+  // Null with `error` set when the port cannot be opened or the address not resolved. Port 0 takes
+  // any free port.
   static std::unique_ptr<EnetLink> Listen(std::uint16_t port, std::string* error);
   static std::unique_ptr<EnetLink> Connect(const NetAddress& address, std::string* error);
 
@@ -38,6 +39,10 @@ class EnetLink : public PacketSink {
   // Says goodbye after what is queued has gone (waits at most `waitMs` for it).
   void Disconnect(std::uint32_t waitMs);
   bool HasPeer() const { return peer_ != nullptr; }
+  // Milliseconds since anything (data, acknowledgement or ENet's own ping) came from the peer.
+  std::uint32_t PeerSilenceMs() const;
+  // The local UDP port (what Listen(0) was given by the system).
+  std::uint16_t Port() const;
 
   std::uint64_t BytesSent() const;
   std::uint64_t BytesReceived() const;

@@ -9,4 +9,5 @@
 #include "net/handshake.h"
 #include "net/net_address.h"
 #include "net/online_connection.h"
+#include "net/online_match.h"
 #include "net/rollback_session.h"

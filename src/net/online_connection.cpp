@@ -1,5 +1,7 @@
 #include "net/online_connection.h"
 
+#include "net/rollback_session.h"
+
 namespace {
 constexpr std::uint32_t kRefusalFlushMs = 500;  // time given to the refusal to reach the joiner
 }
@@ -47,6 +49,12 @@ void OnlineConnection::Poll() {
         }
         break;
     }
+  }
+  if (phase_ == ConnectionPhase::Ready && link_->HasPeer() && link_->PeerSilenceMs() > kPeerTimeoutMs) {
+    link_->Disconnect(0);
+    peerLost_ = true;
+    phase_ = ConnectionPhase::Failed;
+    message_ = kConnectionLostText;
   }
   link_->Flush();
 }
