@@ -23,6 +23,8 @@ struct OptionKey {
 
 constexpr OptionKey kOptionKeys[] = {
     {"vsync", &GameOptions::vsync, 0, 1},
+    {"online_input_delay", &GameOptions::onlineInputDelay, 0, kMaxInputDelay},
+    {"show_ping_and_rollback", &GameOptions::showPingAndRollback, 0, 1},
 };
 
 const OptionKey* KeyNamed(const std::string& key) {

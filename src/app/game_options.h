@@ -2,12 +2,16 @@
 
 #include <string>
 
+#include "net/input_delay.h"
+
 // The options beyond menu.inf's six values, kept as "key=value" lines in options.cfg in the
 // config folder (menu.inf stays exactly as it is). Defaults at program start until ReadGameOptions.
 // Every field is a whole number with its own range; a feature adds a field here and a key in
 // game_options.cpp.
 struct GameOptions {
   int vsync = 1;  // 1: wait for the display's refresh
+  int onlineInputDelay = kDefaultInputDelay;  // 0..kMaxInputDelay ticks, online matches only
+  int showPingAndRollback = 0;                // 1: online fights show the ping and the rollback depth
 };
 
 extern GameOptions UserOptions;

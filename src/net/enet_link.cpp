@@ -145,3 +145,4 @@ std::uint16_t EnetLink::Port() const {
 
 std::uint64_t EnetLink::BytesSent() const { return host_->totalSentData; }
 std::uint64_t EnetLink::BytesReceived() const { return host_->totalReceivedData; }
+std::uint64_t EnetLink::DatagramsSent() const { return host_->totalSentPackets; }

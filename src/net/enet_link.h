@@ -46,6 +46,7 @@ class EnetLink : public PacketSink {
 
   std::uint64_t BytesSent() const;
   std::uint64_t BytesReceived() const;
+  std::uint64_t DatagramsSent() const;
 
  private:
   explicit EnetLink(_ENetHost* host);

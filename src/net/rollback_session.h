@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "fight/fighter_command.h"
+#include "net/input_delay.h"
 #include "net/rollback_simulation.h"
 
 constexpr int kOnlineTicksPerSecond = 60;
-constexpr int kMaxInputDelay = 4;
-constexpr int kDefaultInputDelay = 2;
 constexpr int kMaxPredictionTicks = 8;
 constexpr int kHashIntervalTicks = 30;
 constexpr std::uint32_t kPeerTimeoutMs = 3000;

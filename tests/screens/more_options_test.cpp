@@ -47,6 +47,24 @@ TEST_F(MoreOptions, AValueChangesOnlyInsideItsBox) {
   EXPECT_EQ(ScreenFlow.gameState, GameState::MoreOptions);
 }
 
+TEST_F(MoreOptions, OnlineRowsCycleTheirValues) {
+  ScreenFlow.gameState = GameState::MoreOptions;
+  ASSERT_STREQ(MoreOptionAt(1).label, "Online input delay");
+  ASSERT_STREQ(MoreOptionAt(2).label, "Show ping and rollback");
+  std::string delays;
+  for (int i = 0; i < 6; ++i) {
+    delays += MoreOptionAt(1).valueText();
+    const PointerRect box = MoreOptionValueRect(1);
+    ClickAt(box.left + 5, (box.top + box.bottom) / 2);
+  }
+  EXPECT_EQ(delays, "234012");
+  EXPECT_STREQ(MoreOptionAt(2).valueText(), "NO");
+  const PointerRect box = MoreOptionValueRect(2);
+  ClickAt(box.left + 5, (box.top + box.bottom) / 2);
+  EXPECT_EQ(UserOptions.showPingAndRollback, 1);
+  EXPECT_STREQ(MoreOptionAt(2).valueText(), "YES");
+}
+
 TEST_F(MoreOptions, RowsDoNotOverlapEachOtherOrTheBackButton) {
   for (int i = 0; i < MoreOptionRowCount(); ++i) {
     const PointerRect a = MoreOptionValueRect(i);
