@@ -50,24 +50,30 @@ std::unique_ptr<EnetLink> EnetLink::Listen(std::uint16_t port, std::string* erro
     *error = "Port " + std::to_string(port) + " could not be opened.";
     return nullptr;
   }
-  return std::unique_ptr<EnetLink>(new EnetLink(host));
+  std::unique_ptr<EnetLink> link(new EnetLink(host));
+  link->bridge_ = Ipv6Bridge::FromJoiners(link->Port(), link->Port());  // none without IPv6
+  return link;
 }
 
 std::unique_ptr<EnetLink> EnetLink::Connect(const NetAddress& target, std::string* error) {
   if (!AcquireEnet(error)) return nullptr;
   ENetAddress address;
+  std::unique_ptr<Ipv6Bridge> bridge;
   if (target.host.find(':') != std::string::npos) {
-    // Debian's ENet 1.3 addresses peers by IPv4 only.
-    ReleaseEnet();
-    *error = "IPv6 addresses are not supported by this build's network library.";
-    return nullptr;
-  }
-  if (enet_address_set_host(&address, target.host.c_str()) != 0) {
+    bridge = Ipv6Bridge::ToHost(target.host, target.port, error);
+    if (!bridge) {
+      ReleaseEnet();
+      return nullptr;
+    }
+    enet_address_set_host(&address, "127.0.0.1");
+    address.port = bridge->LocalPort();
+  } else if (enet_address_set_host(&address, target.host.c_str()) != 0) {
     ReleaseEnet();
     *error = "Unknown host " + target.host + ".";
     return nullptr;
+  } else {
+    address.port = target.port;
   }
-  address.port = target.port;
   ENetHost* host = enet_host_create(nullptr, 1, kChannelCount, 0, 0);
   if (host == nullptr) {
     ReleaseEnet();
@@ -75,6 +81,7 @@ std::unique_ptr<EnetLink> EnetLink::Connect(const NetAddress& target, std::strin
     return nullptr;
   }
   std::unique_ptr<EnetLink> link(new EnetLink(host));
+  link->bridge_ = std::move(bridge);
   link->peer_ = enet_host_connect(host, &address, kChannelCount, 0);
   if (link->peer_ == nullptr) {
     *error = "The network could not be started.";
@@ -84,7 +91,12 @@ std::unique_ptr<EnetLink> EnetLink::Connect(const NetAddress& target, std::strin
   return link;
 }
 
+void EnetLink::PumpBridge() {
+  if (bridge_) bridge_->Pump();
+}
+
 void EnetLink::Poll(std::vector<LinkEvent>* events) {
+  PumpBridge();
   ENetEvent event;
   while (enet_host_service(host_, &event, 0) > 0) {
     switch (event.type) {
@@ -102,12 +114,14 @@ void EnetLink::Poll(std::vector<LinkEvent>* events) {
       case ENET_EVENT_TYPE_DISCONNECT:
         if (event.peer == peer_) {
           peer_ = nullptr;
+          if (bridge_) bridge_->ForgetJoiner();
           events->push_back({LinkEventKind::Disconnected, {}});
         }
         break;
       case ENET_EVENT_TYPE_NONE: break;
     }
   }
+  PumpBridge();
 }
 
 void EnetLink::Send(const std::vector<std::uint8_t>& bytes, bool reliable) {
@@ -117,19 +131,25 @@ void EnetLink::Send(const std::vector<std::uint8_t>& bytes, bool reliable) {
   if (enet_peer_send(peer_, reliable ? kReliableChannel : kUnreliableChannel, packet) != 0) enet_packet_destroy(packet);
 }
 
-void EnetLink::Flush() { enet_host_flush(host_); }
+void EnetLink::Flush() {
+  enet_host_flush(host_);
+  PumpBridge();
+}
 
 void EnetLink::Disconnect(std::uint32_t waitMs) {
   if (peer_ == nullptr) return;
   enet_peer_disconnect_later(peer_, 0);
   ENetEvent event;
   const enet_uint32 start = enet_time_get();
-  while (enet_time_get() - start < waitMs && enet_host_service(host_, &event, 10) >= 0) {
+  for (;;) {
+    PumpBridge();
+    if (enet_time_get() - start >= waitMs || enet_host_service(host_, &event, 5) < 0) break;
     if (event.type == ENET_EVENT_TYPE_RECEIVE) enet_packet_destroy(event.packet);
     if (event.type == ENET_EVENT_TYPE_DISCONNECT) break;
   }
   if (peer_ != nullptr && peer_->state != ENET_PEER_STATE_DISCONNECTED) enet_peer_reset(peer_);
   peer_ = nullptr;
+  if (bridge_) bridge_->ForgetJoiner();
 }
 
 std::uint32_t EnetLink::PeerSilenceMs() const {

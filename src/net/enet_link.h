@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "net/ipv6_bridge.h"
 #include "net/net_address.h"
 #include "net/rollback_simulation.h"
 
@@ -19,7 +20,8 @@ struct LinkEvent {
 };
 
 // One UDP link to one peer over ENet: reliable messages on one channel, unsequenced ones (that
-// may be lost, duplicated or reordered) on the other. The host listens for a single player.
+// may be lost, duplicated or reordered) on the other. The host listens for a single player on
+// IPv4 and, through an Ipv6Bridge, on IPv6 at the same port number.
 class EnetLink : public PacketSink {
  public:
   ~EnetLink() override;
@@ -50,6 +52,8 @@ class EnetLink : public PacketSink {
 
  private:
   explicit EnetLink(_ENetHost* host);
+  void PumpBridge();
+  std::unique_ptr<Ipv6Bridge> bridge_;  // declared before host_: destroyed after it
   _ENetHost* host_;
   _ENetPeer* peer_ = nullptr;
 };

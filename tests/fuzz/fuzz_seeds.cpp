@@ -3,6 +3,7 @@
 #include <string>
 #include <sys/stat.h>
 
+#include "net/net_messages.h"
 #include "render/sample_files.h"
 
 namespace {
@@ -52,5 +53,11 @@ int main(int argc, char** argv) {
        TextBytes("#version 110\nuniform vec4 lightPos;\nvoid main() { gl_FragColor = lightPos; }\n"));
   Seed(root, "fuzz_settings", "menu.inf", {1, 0, 0, 0, 32, 3, 0, 0, 88, 2, 0, 0, 32, 0, 0, 0, 24, 0, 0, 0, 1, 0, 0, 0});
   Seed(root, "fuzz_career", "fight.inf", {3, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0});
+  InputsMessage inputs;
+  inputs.firstTick = 30;
+  inputs.commands = {0, 1, 3, 17};
+  Seed(root, "fuzz_net_message", "inputs", EncodeInputs(inputs));
+  Seed(root, "fuzz_net_message", "hello", EncodeHello({kNetProtocolVersion, "1.0.0", 99}));
+  Seed(root, "fuzz_net_message", "hash", EncodeStateHash({60, 12345}));
   return 0;
 }

@@ -102,6 +102,33 @@ TEST(OnlineMatch, AWholeMatchThroughABadLineEndsLikeItsOfflineReplay) {
   EXPECT_EQ(host.simulation.Hash(), OfflineHash(inputDelay, kTicks));
 }
 
+TEST(OnlineMatch, AnIpv6JoinerPlaysLikeAnIpv4One) {
+  std::string error;
+  Side host, joiner;
+  host.connection = OnlineConnection::Host(0, kGame, &error);
+  ASSERT_TRUE(host.connection) << error;
+  joiner.connection = OnlineConnection::Join({"::1", host.connection->Link().Port()}, kGame, &error);
+  ASSERT_TRUE(joiner.connection) << error;
+  Handshake(*host.connection, *joiner.connection);
+  ASSERT_EQ(host.connection->Phase(), ConnectionPhase::Ready);
+  ASSERT_EQ(joiner.connection->Phase(), ConnectionPhase::Ready);
+
+  const std::uint32_t kTicks = 90;
+  const int inputDelay[2] = {2, 2};
+  host.Start(0, inputDelay[0], kTicks);
+  joiner.Start(1, inputDelay[1], kTicks);
+  const std::uint32_t end = NowMs() + 10000;
+  while (NowMs() < end && !(host.Done(kTicks) && joiner.Done(kTicks))) {
+    host.Run(0);
+    joiner.Run(1);
+    Sleep(1);
+  }
+  ASSERT_EQ(host.match->Session().Status(), SessionStatus::Running);
+  EXPECT_GE(host.match->Session().ComparedHashes(), 2);
+  EXPECT_EQ(joiner.simulation.Hash(), OfflineHash(inputDelay, kTicks));
+  EXPECT_EQ(host.simulation.Hash(), joiner.simulation.Hash());
+}
+
 TEST(OnlineMatch, VersionOrContentMismatchIsRefusedOnBothSides) {
   std::string error;
   auto host = OnlineConnection::Host(0, kGame, &error);
