@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/online_play.h"
 #include "app/timer.h"
 #include "render/render.h"
 #include "screens/screens.h"
@@ -14,5 +15,6 @@ bool InitializeRenderer() {
   // Missing images are silent like every other missing texture: the loading screen stays dark.
   LoadStartupImagesAndFonts();
   SetInitialScreen();
+  ConnectOnlineScreens();
   return BuildLightingProgram();
 }

@@ -2,6 +2,7 @@
 #include <GL/gl.h>
 
 #include "app/app.h"
+#include "app/online_play.h"
 #include "arena/arena.h"
 #include "audio/audio.h"
 #include "fight/roster.h"
@@ -35,6 +36,7 @@ void RunLoadingPhase() {
 }
 
 void RunMenuBranch() {
+  ServiceOnline();
   PlaceMenuListener();
   ServiceMusic(MenuMusic, FrameClock.step);
   DrawMenus();

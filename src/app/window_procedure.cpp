@@ -58,6 +58,7 @@ void WindowProcedure(const WindowMessage& message) {
       return;
     case MessageKind::KeyDown:
       RecordKey(message.virtualKey, 1);
+      if (!InFight()) HandleOnlineKey(message.virtualKey, KeyState[VirtualKey::Shift] != 0);
       return;
     case MessageKind::KeyUp:
       RecordKey(message.virtualKey, 0);

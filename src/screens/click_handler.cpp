@@ -1,12 +1,14 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/input_state.h"
 #include "app/settings.h"
 #include "fight/fight.h"
 #include "screens/career_story_rules.h"
 #include "screens/character_pick.h"
 #include "screens/menu_buttons.h"
 #include "screens/more_option_rows.h"
+#include "screens/online_screen_rules.h"
 #include "screens/screen_effects.h"
 #include "screens/screen_rules.h"
 #include "screens/screens.h"
@@ -112,6 +114,12 @@ void ExitFight() {
   ClickAndReset();
 }
 
+void JoinTypedAddress() {
+  if (OnlineScreen.address.empty()) return;  // nothing typed: nothing to join
+  RunEffect(ScreenEffects.joinOnline, OnlineScreen.address);
+  GoTo(GameState::OnlineWaiting);
+}
+
 void Act(int row) {
   int* character = MatchState.character;
   switch (row) {
@@ -201,6 +209,17 @@ void Act(int row) {
       return ToggleMusic();
     case 39: return GoTo(GameState::MoreOptions);
     case 40: return GoTo(GameState::Options);
+    case 75: return GoTo(GameState::OnlineMenu);
+    case 76:
+      RunEffect(ScreenEffects.hostOnline);
+      return GoTo(GameState::OnlineWaiting);
+    case 77: return GoTo(GameState::OnlineJoin);
+    case 78: return GoTo(GameState::MainMenu);
+    case 79: return GoTo(GameState::OnlineMenu);
+    case 80: return JoinTypedAddress();
+    case 81:
+      RunEffect(ScreenEffects.leaveOnline);
+      return GoTo(GameState::OnlineMenu);
     default: return;
   }
 }
@@ -217,6 +236,12 @@ void DrawQuickFight(unsigned seed) {
     character[0] = std::rand() % (kHighestRosterIndex + 1);
     character[1] = std::rand() % (kHighestRosterIndex + 1);
   }
+}
+
+void HandleOnlineKey(int virtualKey, bool shift) {
+  if (ScreenFlow.gameState != GameState::OnlineJoin) return;
+  if (virtualKey == VirtualKey::Return) return JoinTypedAddress();
+  if (TypeAddressKey(virtualKey, shift) && Settings.soundOn) RunEffect(ScreenEffects.menuHover);
 }
 
 void HandleClick() {

@@ -11,6 +11,9 @@ constexpr GameState kVersus = GameState::PreFight;
 constexpr GameState kPause = GameState::Pause;
 constexpr GameState kOptions = GameState::Options;
 constexpr GameState kMore = GameState::MoreOptions;
+constexpr GameState kOnline = GameState::OnlineMenu;
+constexpr GameState kJoin = GameState::OnlineJoin;
+constexpr GameState kWaiting = GameState::OnlineWaiting;
 }  // namespace
 
 // In the order HandleClick tests them. Some rectangles differ a little from the drawn buttons; they
@@ -56,6 +59,13 @@ const MenuButtonRow MenuButtons[kMenuButtonRows] = {
     {38, kOptions, {546, 646, 145, 170}, -1},  // music value
     {39, kOptions, {404, 519, 542, 590}, 2},// "  MORE"
     {40, kMore, {0, 115, 542, 590}, 0},     // "  BACK"
+    {75, kMain, {281, 393, 467, 515}, 6},   // "  ONLINE", the second row
+    {76, kOnline, {342, 457, 252, 300}, 0}, // "   HOST"
+    {77, kOnline, {342, 457, 302, 350}, 1}, // "   JOIN"
+    {78, kOnline, {342, 457, 352, 400}, 2}, // "  BACK"
+    {79, kJoin, {0, 115, 542, 590}, 0},     // "  BACK"
+    {80, kJoin, {679, 800, 542, 590}, 1},   // " CONNECT"
+    {81, kWaiting, {0, 115, 542, 590}, 0},  // "  BACK": stops waiting, closes the connection
 };
 
 const MenuButtonRow* ButtonUnderPointer(GameState state, int x, int y) {

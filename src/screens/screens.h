@@ -13,6 +13,10 @@ void SetInitialScreen();
 // A left-button press while the GameState is not Fight; acts on the pointer of the last menu frame.
 void HandleClick();
 
+// A key pressed while the GameState is not Fight (a virtual-key code): the JOIN screen's address
+// entry, Enter connects.
+void HandleOnlineKey(int virtualKey, bool shift);
+
 // Every other window message while the GameState is not Fight: the hover flags and their sound.
 void UpdateHover();
 

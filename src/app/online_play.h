@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The game's side of online play: the one connection the ONLINE screens (and --host / --join)
+// open, serviced every frame, its state told to the waiting screen.
+
+// Connects the ONLINE screens' effects; once, beside the other screen effects.
+void ConnectOnlineScreens();
+// Listens on `port`, or connects to "HOST[:PORT]"; the waiting screen tells what happens.
+void HostOnline(std::uint16_t port);
+void JoinOnline(const std::string& address);
+// Closes the connection (the peer is told).
+void LeaveOnline();
+// Every frame: pumps the connection and updates the waiting screen's lines.
+void ServiceOnline();
