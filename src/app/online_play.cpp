@@ -6,11 +6,13 @@
 #include "net/net.h"
 #include "screens/online_screen_rules.h"
 #include "screens/screen_effects.h"
+#include "screens/screen_flow.h"
 
 namespace {
 
 std::unique_ptr<OnlineConnection> Connection;
 std::string Waiting;  // the waiting screen's first line while nothing has happened yet
+OnlineStart Requested;
 
 // The version and the content this game runs; the content is hashed once, when first needed.
 const GameIdentity& OwnIdentity() {
@@ -74,9 +76,18 @@ void ServiceOnline() {
   }
 }
 
+void RequestOnlineStart(const OnlineStart& start) { Requested = start; }
+
 void ConnectOnlineScreens() {
   ScreenEffectHooks& e = ScreenEffects;
   e.hostOnline = [] { HostOnline(kDefaultNetPort); };
   e.joinOnline = [](const std::string& address) { JoinOnline(address); };
   e.leaveOnline = [] { LeaveOnline(); };
+  if (!Requested.host && !Requested.join) return;
+  ScreenFlow.gameState = GameState::OnlineWaiting;  // shown once the loading screen is done
+  if (Requested.host) HostOnline(Requested.port);
+  if (Requested.join) {
+    OnlineScreen.address = Requested.address;
+    JoinOnline(Requested.address);
+  }
 }

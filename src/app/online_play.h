@@ -3,9 +3,14 @@
 #include <cstdint>
 #include <string>
 
+#include "app/online_command_line.h"
+
 // The game's side of online play: the one connection the ONLINE screens (and --host / --join)
 // open, serviced every frame, its state told to the waiting screen.
 
+// What the command line asked for, taken up by ConnectOnlineScreens: the game then starts on the
+// waiting screen, hosting or joining.
+void RequestOnlineStart(const OnlineStart& start);
 // Connects the ONLINE screens' effects; once, beside the other screen effects.
 void ConnectOnlineScreens();
 // Listens on `port`, or connects to "HOST[:PORT]"; the waiting screen tells what happens.
