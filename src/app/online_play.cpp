@@ -1,17 +1,25 @@
 #include "app/online_play.h"
 
 #include <memory>
+#include <random>
 
 #include "app/game_path.h"
+#include "fight/fight.h"
 #include "net/net.h"
+#include "screens/character_pick.h"
 #include "screens/online_screen_rules.h"
 #include "screens/screen_effects.h"
 #include "screens/screen_flow.h"
+#include "screens/screens.h"
 
 namespace {
 
+constexpr std::uint32_t kGoodbyeMs = 300;  // time given to the Leave message before the link closes
+
 std::unique_ptr<OnlineConnection> Connection;
-std::string Waiting;  // the waiting screen's first line while nothing has happened yet
+std::string Waiting;   // the waiting screen's first line while nothing has happened yet
+bool InSetup = false;  // the handshake passed and the set-up screen was entered
+std::uint32_t Seed = 0;
 OnlineStart Requested;
 
 // The version and the content this game runs; the content is hashed once, when first needed.
@@ -23,6 +31,66 @@ const GameIdentity& OwnIdentity() {
 void Show(const std::string& message, const std::string& detail) {
   OnlineScreen.message = message;
   OnlineScreen.detail = detail;
+}
+
+// Back to the waiting screen with why the connection ended.
+void EndConnection(const std::string& message, const std::string& detail) {
+  Show(message, detail);
+  Connection.reset();
+  if (InSetup) {
+    InSetup = false;
+    ScreenFlow.gameState = GameState::OnlineWaiting;
+    ResetMenuTransition();
+  }
+}
+
+void SendSetup() {
+  if (!Connection || !InSetup) return;
+  const int side = OnlineScreen.localSide;
+  SetupMessage setup;
+  setup.character = static_cast<std::uint8_t>(MatchState.character[side]);
+  if (side == 0) {
+    setup.arena = static_cast<std::uint8_t>(MatchState.arena);
+    setup.seed = Seed;
+  }
+  setup.ready = OnlineScreen.localReady ? 1 : 0;
+  Connection->Link().Send(EncodeSetup(setup), true);
+}
+
+void EnterSetup() {
+  InSetup = true;
+  OnlineScreenState& online = OnlineScreen;
+  online.localSide = Connection->IsHost() ? 0 : 1;
+  online.localReady = online.peerReady = false;
+  MatchState.gameMode = GameMode::TwoPlayers;
+  MatchState.character[0] = 0;
+  MatchState.character[1] = 1;
+  MatchState.arena = 1;
+  Seed = online.localSide == 0 ? std::random_device{}() : 0;
+  ScreenFlow.gameState = GameState::OnlineSetup;
+  ResetMenuTransition();
+  SendSetup();
+}
+
+void HandleSetupMessage(const std::vector<std::uint8_t>& bytes) {
+  NetMessage message;
+  if (!DecodeNetMessage(bytes.data(), bytes.size(), &message)) return;
+  if (message.type == NetMessageType::Leave) return EndConnection("The other player left.", "");
+  if (message.type != NetMessageType::Setup) return;
+  OnlineScreenState& online = OnlineScreen;
+  const int remote = 1 - online.localSide;
+  if (message.setup.character > kHighestRosterIndex) return;
+  MatchState.character[remote] = message.setup.character;
+  online.peerReady = message.setup.ready != 0;
+  if (online.localSide == 1) {
+    if (message.setup.arena >= 1 && message.setup.arena <= kHighestSelectableArena) MatchState.arena = message.setup.arena;
+    Seed = message.setup.seed;
+    // Both picked the same fighter at once: the host keeps it, the joiner moves on.
+    if (MatchState.character[1] == MatchState.character[0] && !online.localReady) {
+      MatchState.character[1] = PickNext(MatchState.character[1], MatchState.character[0]);
+      SendSetup();
+    }
+  }
 }
 
 }  // namespace
@@ -48,8 +116,10 @@ void JoinOnline(const std::string& text) {
 }
 
 void LeaveOnline() {
-  if (Connection) Connection->Link().Disconnect(300);
+  if (Connection && Connection->Phase() == ConnectionPhase::Ready) Connection->Link().Send(EncodeLeave(), true);
+  if (Connection) Connection->Link().Disconnect(kGoodbyeMs);
   Connection.reset();
+  InSetup = false;
 }
 
 void ServiceOnline() {
@@ -58,7 +128,14 @@ void ServiceOnline() {
   switch (Connection->Phase()) {
     case ConnectionPhase::Waiting: break;
     case ConnectionPhase::Ready:
-      Show("Connected to the other player.", "The online set-up and fight are not in this build yet.");
+      if (!InSetup) EnterSetup();
+      for (const auto& bytes : Connection->TakeReceived()) {
+        HandleSetupMessage(bytes);
+        if (!Connection) return;
+      }
+      if (OnlineScreen.localReady && OnlineScreen.peerReady) {
+        EndConnection("Both players are ready.", "The online fight is not in this build yet.");
+      }
       break;
     case ConnectionPhase::Refused:
       if (Connection->IsHost()) {  // shown, and the host waits for the next player
@@ -69,10 +146,7 @@ void ServiceOnline() {
         Connection.reset();
       }
       break;
-    case ConnectionPhase::Failed:
-      Show(Connection->Message(), "");
-      Connection.reset();
-      break;
+    case ConnectionPhase::Failed: EndConnection(Connection->Message(), ""); break;
   }
 }
 
@@ -83,6 +157,7 @@ void ConnectOnlineScreens() {
   e.hostOnline = [] { HostOnline(kDefaultNetPort); };
   e.joinOnline = [](const std::string& address) { JoinOnline(address); };
   e.leaveOnline = [] { LeaveOnline(); };
+  e.onlineSetupChanged = [] { SendSetup(); };
   if (!Requested.host && !Requested.join) return;
   ScreenFlow.gameState = GameState::OnlineWaiting;  // shown once the loading screen is done
   if (Requested.host) HostOnline(Requested.port);

@@ -120,6 +120,27 @@ void JoinTypedAddress() {
   GoTo(GameState::OnlineWaiting);
 }
 
+// A pick on the online set-up: only this player's own fighter, the arena only for the host,
+// nothing once FIGHT was pressed.
+void OnlinePick(int row) {
+  OnlineScreenState& online = OnlineScreen;
+  if (online.localReady) return;
+  int* character = MatchState.character;
+  const int fighter = row < 86 ? 0 : 1;
+  if (row <= 87) {
+    if (fighter != online.localSide) return;
+    const bool previous = row == 84 || row == 86;
+    character[fighter] = previous ? PickPrevious(character[fighter], character[1 - fighter])
+                                  : PickNext(character[fighter], character[1 - fighter]);
+  } else {
+    if (online.localSide != 0) return;
+    if (row == 88 && ++MatchState.arena > kHighestSelectableArena) MatchState.arena = 1;
+    if (row == 89 && --MatchState.arena < 1) MatchState.arena = kHighestSelectableArena;
+  }
+  RunEffect(ScreenEffects.onlineSetupChanged);
+  ClickAndReset();
+}
+
 void Act(int row) {
   int* character = MatchState.character;
   switch (row) {
@@ -218,8 +239,20 @@ void Act(int row) {
     case 79: return GoTo(GameState::OnlineMenu);
     case 80: return JoinTypedAddress();
     case 81:
+    case 82:
       RunEffect(ScreenEffects.leaveOnline);
       return GoTo(GameState::OnlineMenu);
+    case 83:
+      if (OnlineScreen.localReady) return;
+      OnlineScreen.localReady = true;
+      RunEffect(ScreenEffects.onlineSetupChanged);
+      return ClickAndReset();
+    case 84:
+    case 85:
+    case 86:
+    case 87:
+    case 88:
+    case 89: return OnlinePick(row);
     default: return;
   }
 }

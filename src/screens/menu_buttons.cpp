@@ -14,6 +14,7 @@ constexpr GameState kMore = GameState::MoreOptions;
 constexpr GameState kOnline = GameState::OnlineMenu;
 constexpr GameState kJoin = GameState::OnlineJoin;
 constexpr GameState kWaiting = GameState::OnlineWaiting;
+constexpr GameState kSetup = GameState::OnlineSetup;
 }  // namespace
 
 // In the order HandleClick tests them. Some rectangles differ a little from the drawn buttons; they
@@ -66,6 +67,14 @@ const MenuButtonRow MenuButtons[kMenuButtonRows] = {
     {79, kJoin, {0, 115, 542, 590}, 0},     // "  BACK"
     {80, kJoin, {679, 800, 542, 590}, 1},   // " CONNECT"
     {81, kWaiting, {0, 115, 542, 590}, 0},  // "  BACK": stops waiting, closes the connection
+    {82, kSetup, {0, 115, 542, 590}, 0},    // "  BACK": leaves, the other player is told
+    {83, kSetup, {679, 800, 542, 590}, 1},  // "  FIGHT": this player is ready
+    {84, kSetup, {0, 80, 392, 440}, 2},     // fighter one (the host's): previous character
+    {85, kSetup, {152, 232, 392, 440}, 3},  // fighter one: next character
+    {86, kSetup, {567, 647, 392, 440}, 4},  // fighter two (the joiner's): previous character
+    {87, kSetup, {720, 800, 392, 440}, 5},  // fighter two: next character
+    {88, kSetup, {340, 460, 372, 420}, 6},  // the host's arena: next
+    {89, kSetup, {340, 460, 422, 470}, 7},  // the host's arena: previous
 };
 
 const MenuButtonRow* ButtonUnderPointer(GameState state, int x, int y) {

@@ -49,6 +49,10 @@ void DrawCurrentScreen() {
   if (Is(GameState::OnlineMenu)) DrawOnlineMenu();
   if (Is(GameState::OnlineJoin)) DrawOnlineJoin();
   if (Is(GameState::OnlineWaiting)) DrawOnlineWaiting();
+  if (Is(GameState::OnlineSetup)) {
+    DrawTwoPlayerScreen();
+    DrawOnlineSetupNotice();
+  }
   if (Is(GameState::TwoPlayerSetup)) DrawTwoPlayerScreen();
 }
 
@@ -86,5 +90,5 @@ void DrawMenus() {
     DrawPointer();
     FinishFlatMenu();
   }
-  if (Is(GameState::TwoPlayerSetup)) DrawTwoPlayerPreviews();
+  if (Is(GameState::TwoPlayerSetup) || Is(GameState::OnlineSetup)) DrawTwoPlayerPreviews();
 }

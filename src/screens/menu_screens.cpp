@@ -125,3 +125,11 @@ void DrawOnlineWaiting() {
   PrintSmall(120, 330, 1, "%s", OnlineScreen.message.c_str());
   PrintSmall(120, 300, 1, "%s", OnlineScreen.detail.c_str());
 }
+
+void DrawOnlineSetupNotice() {
+  const OnlineScreenState& online = OnlineScreen;
+  const char* line = online.localReady ? "Waiting for the other player to press FIGHT."
+                     : online.peerReady ? "The other player is ready."
+                                        : "";
+  PrintSmall(250, 20, 1, "%s", line);
+}

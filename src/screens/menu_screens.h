@@ -11,6 +11,7 @@ void DrawMoreOptionsScreen();
 void DrawOnlineMenu();
 void DrawOnlineJoin();
 void DrawOnlineWaiting();
+void DrawOnlineSetupNotice();  // over the two-player screen: who still has to press FIGHT
 void DrawVersusScreen();
 void DrawTwoPlayerScreen();
 void DrawTwoPlayerPreviews();

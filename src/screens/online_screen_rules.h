@@ -9,6 +9,11 @@ struct OnlineScreenState {
   std::string address;
   std::string message;  // what the connection is doing
   std::string detail;   // a second line: why it ended, what comes next
+  // The online set-up: the fighter this game's player picks (0 for the host, 1 for the joiner),
+  // and who pressed FIGHT.
+  int localSide = 0;
+  bool localReady = false;
+  bool peerReady = false;
 };
 
 extern OnlineScreenState OnlineScreen;

@@ -27,6 +27,7 @@ struct ScreenEffectHooks {
   std::function<void()> hostOnline;
   std::function<void(const std::string& address)> joinOnline;
   std::function<void()> leaveOnline;
+  std::function<void()> onlineSetupChanged;  // this player's pick, the arena or FIGHT changed
 };
 
 // Empty until connected: an empty hook does nothing.

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/input_state.h"
+#include "fight/fight.h"
 #include "screen_test_support.h"
+#include "screens/character_pick.h"
+#include "screens/screen_effects.h"
 #include "screens/menu_clocks.h"
 #include "screens/online_screen_rules.h"
 #include "screens/screens.h"
@@ -84,6 +88,67 @@ TEST_F(OnlineScreens, KeysTypeOnlyOnTheJoinScreenAndStopAtTheLongestAddress) {
   OnlineScreen.address.clear();
   HandleOnlineKey(VirtualKey::Back, false);  // nothing to take back
   EXPECT_EQ(OnlineScreen.address, "");
+}
+
+}  // namespace
+
+namespace {
+
+class OnlineSetup : public OnlineScreens {
+ protected:
+  void Enter(int side) {
+    ScreenFlow.gameState = GameState::OnlineSetup;
+    OnlineScreen.localSide = side;
+    MatchState.character[0] = 0;
+    MatchState.character[1] = 1;
+    MatchState.arena = 1;
+    log.clear();
+  }
+  void Click(int x, int y) { ClickAt(x, y); }
+};
+
+TEST_F(OnlineSetup, EachPlayerPicksOnlyTheirOwnFighterAndOnlyTheHostTheArena) {
+  Enter(1);                // the joiner
+  Click(40, 416);          // fighter one's arrow: not theirs
+  Click(400, 396);         // the arena: not theirs
+  EXPECT_EQ(MatchState.character[0], 0);
+  EXPECT_EQ(MatchState.arena, 1);
+  EXPECT_TRUE(log.empty());
+  Click(760, 416);         // their own: next, skipping the host's fighter
+  EXPECT_EQ(MatchState.character[1], 2);
+  EXPECT_EQ(log, (std::vector<std::string>{"setup changed", "click"}));
+
+  Enter(0);                // the host
+  Click(192, 416);
+  EXPECT_EQ(MatchState.character[0], 2);
+  Click(400, 396);
+  EXPECT_EQ(MatchState.arena, 2);
+  Click(400, 446);
+  Click(400, 446);
+  EXPECT_EQ(MatchState.arena, kHighestSelectableArena);
+  Click(607, 416);         // the joiner's fighter
+  EXPECT_EQ(MatchState.character[1], 1);
+}
+
+TEST_F(OnlineSetup, FightMakesThisPlayerReadyAndFreezesTheirPicks) {
+  int changes = 0;
+  ScreenEffects.onlineSetupChanged = [&changes] { ++changes; };
+  Enter(0);
+  Click(192, 416);
+  EXPECT_EQ(changes, 1);
+  Click(740, 566);  // FIGHT
+  EXPECT_TRUE(OnlineScreen.localReady);
+  EXPECT_EQ(changes, 2);
+  Click(740, 566);  // again: nothing more to tell
+  Click(192, 416);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(MatchState.character[0], 2);
+  EXPECT_EQ(ScreenFlow.gameState, GameState::OnlineSetup);
+
+  Click(57, 566);  // BACK leaves
+  EXPECT_EQ(ScreenFlow.gameState, GameState::OnlineMenu);
+  EXPECT_EQ(log.back(), "click");
+  EXPECT_NE(std::find(log.begin(), log.end(), "leave online"), log.end());
 }
 
 }  // namespace

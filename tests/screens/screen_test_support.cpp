@@ -60,6 +60,7 @@ void RecordScreenEffects(std::vector<std::string>& log, bool loadCareerResumes) 
   e.hostOnline = note("host online");
   e.joinOnline = [&log](const std::string& address) { log.push_back("join " + address); };
   e.leaveOnline = note("leave online");
+  e.onlineSetupChanged = note("setup changed");
 }
 
 void ClickAt(int x, int y) {

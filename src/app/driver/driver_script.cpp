@@ -47,6 +47,9 @@ constexpr NamedState kStateNames[] = {
     {"PreFight", GameState::PreFight},
     {"CareerStory", GameState::CareerStory},
     {"QuitConfirm", GameState::QuitConfirm},
+    {"OnlineMenu", GameState::OnlineMenu},
+    {"OnlineJoin", GameState::OnlineJoin},
+    {"OnlineWaiting", GameState::OnlineWaiting},
 };
 
 // Splits a line into words; a word in double quotes may hold spaces. '#' starts a comment.
