@@ -4,6 +4,7 @@
 #include "app/fight_wiring.h"
 #include "app/game_options.h"
 #include "app/game_window.h"
+#include "app/online_play.h"
 #include "app/window_procedure.h"
 #include "fight/fight.h"
 #include "platform/platform.h"
@@ -30,7 +31,8 @@ int RunMainLoop() {
       WindowProcedure(message);
       continue;
     }
-    // An inactive window draws nothing but still swaps.
+    // An inactive window draws nothing but still swaps, and keeps an online connection answered.
+    if (!WindowActive) ServiceOnline();
     const bool done = (WindowActive && !RunFrame()) || ScreenFlow.QuitRequested;
     if (!done) SwapWindowBuffers();
     EscapeToPause();
@@ -40,6 +42,7 @@ int RunMainLoop() {
 }
 
 void ExitSequence() {
+  LeaveOnline();  // the other player hears of it at once rather than after the silence
   delete LampModel;
   LampModel = nullptr;
   CloseAudioAtExit();

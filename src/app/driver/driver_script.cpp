@@ -50,6 +50,7 @@ constexpr NamedState kStateNames[] = {
     {"OnlineMenu", GameState::OnlineMenu},
     {"OnlineJoin", GameState::OnlineJoin},
     {"OnlineWaiting", GameState::OnlineWaiting},
+    {"OnlineSetup", GameState::OnlineSetup},
 };
 
 // Splits a line into words; a word in double quotes may hold spaces. '#' starts a comment.
