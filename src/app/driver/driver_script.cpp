@@ -201,6 +201,11 @@ class LineParser {
       condition.text = words_[first + 1];
       return "";
     }
+    if (kind == "online" && arguments == 1) {
+      condition.kind = Kind::OnlineText;
+      condition.text = words_[first + 1];
+      return "";
+    }
     if (kind == "step" && arguments == 1) {
       condition.kind = Kind::Step;
       if (!Number(words_[first + 1], condition.step)) return "usage: step S";

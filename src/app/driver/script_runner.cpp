@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/driver/screenshot.h"
 #include "app/game_window.h"
+#include "screens/online_screen_rules.h"
 
 ScriptRunner::ScriptRunner(std::vector<ScriptCommand> commands, std::string scriptName)
     : commands_(std::move(commands)), scriptName_(std::move(scriptName)) {
@@ -258,6 +259,8 @@ bool ScriptRunner::Holds(const ScriptCondition& condition) const {
       return ScreenFlow.PointerX == condition.x && ScreenFlow.PointerY == condition.y;
     case Kind::Step:
       return std::fabs(FrameClock.step - condition.step) < 0.005;
+    case Kind::OnlineText:
+      return (OnlineScreen.message + "\n" + OnlineScreen.detail).find(condition.text) != std::string::npos;
   }
   return false;
 }
@@ -292,6 +295,9 @@ std::string ScriptRunner::Describe(const ScriptCondition& condition) const {
              std::to_string(ScreenFlow.PointerX) + " " + std::to_string(ScreenFlow.PointerY);
     case Kind::Step:
       return "expected step " + std::to_string(condition.step) + ", found " + std::to_string(FrameClock.step);
+    case Kind::OnlineText:
+      return "expected the online screen to say \"" + condition.text + "\", it says \"" + OnlineScreen.message +
+             "\" / \"" + OnlineScreen.detail + "\"";
   }
   return "";
 }
