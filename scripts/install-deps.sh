@@ -10,6 +10,7 @@ packages=(
   libopenal-dev libalut-dev
   libvorbis-dev libogg-dev
   libbullet-dev
+  libxxhash-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev fonts-dejavu-core fonts-bebas-neue
   libpng-dev

@@ -51,7 +51,7 @@ void StartLiveFight(int arena) {
   MatchState.character[0] = 0;
   MatchState.character[1] = 3;
   PrepareFightStart();
-  StartFight(arena);
+  StartFight(arena, 1);
   MatchState.introActive = false;
   MatchState.fightLive = true;
   MatchState.RoundClock = 11.0f;
@@ -69,10 +69,11 @@ FrameSplit RunFightFrame() {
   AnimClock += 10.0f * kStep;
   ClearDrawnMarks();
   const auto t0 = Clock::now();
-  FightUpdate();
+  const FighterCommand idle[2] = {};
+  FightTick(idle, kStep, true);
   const auto t1 = Clock::now();
-  FrameClock.fightTick = false;  // already simulated above
   DrawArenaFrame();
+  DrawFightOverlays();
   const auto t2 = Clock::now();
   HoldUndrawnModels();
   SwapWindowBuffers();
@@ -98,12 +99,12 @@ void BM_FightFrame(benchmark::State& state) {
     ++frames;
     if (ScreenFlow.gameState != GameState::Fight || MatchState.knockoutActive) {
       state.PauseTiming();
-      EndFight();
+      EndFight(false);
       StartLiveFight(arena);
       state.ResumeTiming();
     }
   }
-  EndFight();
+  EndFight(false);
   state.counters["fps"] = benchmark::Counter(frames, benchmark::Counter::kIsRate);
   state.counters["sim_ms"] = total.simulation / frames;
   state.counters["submit_ms"] = total.submission / frames;
@@ -152,7 +153,8 @@ void BM_FightFramePart(benchmark::State& state) {
     FrameClock.step = kStep;
     AnimClock += 10.0f * kStep;
     ClearDrawnMarks();
-    FightUpdate();
+    const FighterCommand idle[2] = {};
+    FightTick(idle, kStep, true);
     DrawFramePart(part);
     HoldUndrawnModels();
     SwapWindowBuffers();
@@ -160,12 +162,12 @@ void BM_FightFramePart(benchmark::State& state) {
     ++frames;
     if (ScreenFlow.gameState != GameState::Fight || MatchState.knockoutActive) {
       state.PauseTiming();
-      EndFight();
+      EndFight(false);
       StartLiveFight(arena);
       state.ResumeTiming();
     }
   }
-  EndFight();
+  EndFight(false);
   state.counters["fps"] = benchmark::Counter(frames, benchmark::Counter::kIsRate);
 }
 

@@ -5,10 +5,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/frame_clock.h"
+#include "app/fight_bindings.h"
 #include "app/input_state.h"
 #include "fight/fight.h"
-#include "fight/match_runner.h"
+#include "fight/fight_snapshot.h"
+#include "app/match_runner.h"
 
 namespace {
 
@@ -44,23 +45,80 @@ void OneFightUpdate(benchmark::State& state) {
   MatchState.character[0] = 0;
   MatchState.character[1] = 3;
   PrepareFightStart();
-  StartFight(1);
+  StartFight(1, 42);
   MatchState.introActive = false;
   MatchState.fightLive = true;
-  FrameClock.step = 1.67f;
-  FrameClock.fightTick = true;
   BrawlerScript brawler;
   for (auto _ : state) {
-    std::memset(KeyState, 0, sizeof KeyState);
-    brawler(0.0f, KeyState);
-    FightUpdate();
-    ClearReleasedKeyLatches();
+    std::uint8_t keys[256] = {};
+    brawler(0.0f, keys);
+    FighterCommand commands[2];
+    BuildFighterCommands(keys, false, DefaultFightBindings(), commands);
+    FightTick(commands, 1.67f, true);
     // Keep the round live: nobody is ever knocked out here.
     FighterStatuses[0].life = FighterStatuses[1].life = 100.0f;
   }
-  EndFight();
+  EndFight(false);
 }
 BENCHMARK(OneFightUpdate)->Unit(benchmark::kMicrosecond);
+
+// A live round a second in, with both bodies moving: the state online play saves every frame.
+void StartLiveRound() {
+  LoadRoster();
+  MatchState.gameMode = QuickFight;
+  MatchState.character[0] = 0;
+  MatchState.character[1] = 3;
+  PrepareFightStart();
+  StartFight(1, 42);
+  MatchState.introActive = false;
+  MatchState.fightLive = true;
+  BrawlerScript brawler;
+  for (int i = 0; i < 60; ++i) {
+    std::uint8_t keys[256] = {};
+    brawler(0.0f, keys);
+    FighterCommand commands[2];
+    BuildFighterCommands(keys, false, DefaultFightBindings(), commands);
+    FightTick(commands, 1.67f, true);
+  }
+}
+
+void SaveAndRestore(benchmark::State& state) {
+  StartLiveRound();
+  FightSnapshot snapshot;
+  for (auto _ : state) {
+    SaveFightState(snapshot);
+    RestoreFightState(snapshot);
+    benchmark::DoNotOptimize(snapshot);
+  }
+  EndFight(false);
+}
+BENCHMARK(SaveAndRestore)->Unit(benchmark::kMicrosecond);
+
+void StateHash(benchmark::State& state) {
+  StartLiveRound();
+  for (auto _ : state) benchmark::DoNotOptimize(FightStateHash());
+  EndFight(false);
+}
+BENCHMARK(StateHash)->Unit(benchmark::kMicrosecond);
+
+// What a rollback of online play costs: back to the state of `depth` frames ago, then those frames
+// again with their commands, hashing each.
+void Rollback(benchmark::State& state) {
+  const int depth = static_cast<int>(state.range(0));
+  StartLiveRound();
+  FightSnapshot saved;
+  SaveFightState(saved);
+  const FighterCommand walk[2] = {FighterCommand{1}, FighterCommand{}};
+  for (auto _ : state) {
+    RestoreFightState(saved);
+    for (int i = 0; i < depth; ++i) {
+      FightTick(walk, 1.67f, true);
+      benchmark::DoNotOptimize(FightStateHash());
+    }
+  }
+  EndFight(false);
+}
+BENCHMARK(Rollback)->Arg(1)->Arg(8)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

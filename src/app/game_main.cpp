@@ -5,6 +5,8 @@
 #include "app/game_options.h"
 #include "app/game_window.h"
 #include "app/online_play.h"
+#include "app/replay_playback.h"
+#include "app/replay_wiring.h"
 #include "app/window_procedure.h"
 #include "fight/fight.h"
 #include "platform/platform.h"
@@ -15,6 +17,7 @@ namespace {
 
 // Escape leaves a running fight for the pause screen, never during the intro or a knock-out.
 void EscapeToPause() {
+  if (ReplayPlayback.active) return HandleReplayKeys();
   if (KeyState[VirtualKey::Escape] == 0 || ScreenFlow.gameState != GameState::Fight) return;
   if (MatchState.introActive || MatchState.knockoutActive) return;
   SilenceFightForPause();

@@ -1,27 +1,35 @@
-// brelloch: the game. It runs from the folder that holds base/. Options: --host [PORT],
-// --join HOST[:PORT] (online play), --help.
+// brelloch: the game.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/app.h"
-#include "app/online_command_line.h"
+#include "app/command_line.h"
 #include "app/online_play.h"
+#include "app/replay_file.h"
+#include "app/replay_wiring.h"
 
 int main(int argc, char** argv) {
-  OnlineStart online;
-  std::string error;
-  for (int index = 1; index < argc && error.empty();) {
-    if (ReadOnlineOption(argc, argv, &index, &online, &error)) continue;
-    if (std::string(argv[index]) == "--help") {
-      std::printf("Usage: brelloch [OPTION]\n%s", kOnlineOptionsHelp);
-      return 0;
-    }
-    error = std::string("unknown option ") + argv[index];
-  }
-  if (!error.empty()) {
-    std::fprintf(stderr, "brelloch: %s\n", error.c_str());
+  const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (!line.error.empty()) {
+    std::fprintf(stderr, "brelloch: %s (try --help)\n", line.error.c_str());
     return 2;
   }
-  RequestOnlineStart(online);
+  if (line.help) {
+    std::fputs(CommandLineHelp("brelloch").c_str(), stdout);
+    return 0;
+  }
+  if (line.version) {
+    std::printf("brelloch %s\n", GameVersion());
+    return 0;
+  }
+  if (!line.replayFile.empty()) {
+    std::string error;
+    if (!ChooseReplayToWatch(line.replayFile.c_str(), error)) {
+      std::fprintf(stderr, "brelloch: %s: %s\n", line.replayFile.c_str(), error.c_str());
+      return 1;
+    }
+  }
+  RequestOnlineStart(line.online);
   return GameMain();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "net/net_address.h"
 
@@ -13,12 +15,8 @@ struct OnlineStart {
   std::string address;                   // --join, as typed
 };
 
-// Reads the option at argv[*index] if it is one of them (and its value) and moves *index past it.
-// False when argv[*index] is another option; `error` is set when the option is malformed or a
-// second online option follows the first.
-bool ReadOnlineOption(int argc, const char* const* argv, int* index, OnlineStart* start, std::string* error);
-
-// The lines of --help that describe them.
-constexpr const char* kOnlineOptionsHelp =
-    "      --host [PORT]      wait for another player on PORT (default 7710)\n"
-    "      --join HOST[:PORT] join the game hosted at HOST (IPv6 as [ADDRESS]:PORT)\n";
+// Reads the option at arguments[*index] if it is one of them (and its value) and moves *index past
+// it. False when it is another option; `error` is set when the option is malformed or a second
+// online option follows the first.
+bool ReadOnlineOption(const std::vector<std::string>& arguments, std::size_t* index, OnlineStart* start,
+                      std::string* error);

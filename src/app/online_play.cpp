@@ -4,6 +4,7 @@
 #include <random>
 
 #include "app/game_path.h"
+#include "app/replay_file.h"
 #include "fight/fight.h"
 #include "net/net.h"
 #include "screens/character_pick.h"
@@ -24,7 +25,7 @@ OnlineStart Requested;
 
 // The version and the content this game runs; the content is hashed once, when first needed.
 const GameIdentity& OwnIdentity() {
-  static const GameIdentity identity{BRELLOCH_VERSION, ContentTreeHash(NativePath(".\\base"))};
+  static const GameIdentity identity{GameVersion(), ContentTreeHash(NativePath(".\\base"))};
   return identity;
 }
 

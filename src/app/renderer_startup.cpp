@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "app/online_play.h"
+#include "app/replay_wiring.h"
 #include "app/timer.h"
 #include "render/render.h"
 #include "screens/screens.h"
@@ -15,6 +16,7 @@ bool InitializeRenderer() {
   // Missing images are silent like every other missing texture: the loading screen stays dark.
   LoadStartupImagesAndFonts();
   SetInitialScreen();
+  ConnectReplayEffects();
   ConnectOnlineScreens();
   return BuildLightingProgram();
 }

@@ -2,7 +2,9 @@
 #include <GL/gl.h>
 
 #include "app/app.h"
+#include "app/fight_frame.h"
 #include "app/online_play.h"
+#include "app/replay_wiring.h"
 #include "arena/arena.h"
 #include "audio/audio.h"
 #include "fight/roster.h"
@@ -32,7 +34,10 @@ void RunLoadingPhase() {
   LoadState.loadProgress += 0.01f * FrameClock.step;
   LoadingScreen(LoadState.loadProgress >= 7.0f);
   // The frame that passes 8 s still shows the second image; the next one is the main menu.
-  if (LoadState.loadProgress > 8.0f) LoadContent();
+  if (LoadState.loadProgress > 8.0f) {
+    LoadContent();
+    StartChosenReplay();
+  }
 }
 
 void RunMenuBranch() {
@@ -58,7 +63,7 @@ bool RunFrame() {
   }
 
   ClearDrawnMarks();
-  if (ScreenFlow.gameState == GameState::Fight) DrawArenaFrame();
+  if (ScreenFlow.gameState == GameState::Fight) RunFightFrame();
   // Tested again: a fight that ended in this frame already draws its menu.
   if (ScreenFlow.gameState != GameState::Fight) RunMenuBranch();
   HoldUndrawnModels();

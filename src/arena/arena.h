@@ -1,7 +1,7 @@
 #pragma once
 
 // The fight on screen: the arena scene with its lights and lamps, the fight camera with the audio
-// listener, the hit particles, and DrawArenaFrame, the whole fight frame.
+// listener, the hit particles, and DrawArenaFrame, the fight's scene.
 
 #include "arena/arena_lights.h"   // ArenaLightTable, LampSwing, ranking (GL-free)
 #include "arena/camera.h"         // Camera, ListenerPosition, StartFightCamera, ResetCameraSway (GL-free)
@@ -24,8 +24,8 @@ extern Ms3dModel* ArenaLightMesh;
 
 // --- The fight frame ---
 
-// One whole fight frame, in its fixed order: music, simulation, lamps, lights, camera, arena,
-// fighters, particles, HUD and announcements. Called by RunFrame while the GameState is Fight.
+// The fight's scene in its fixed order: lamps, lights, camera, arena, fighters, particles. RunFrame
+// calls it between the fight tick and the overlays while the GameState is Fight.
 void DrawArenaFrame();
 
 // Ranks and swings the lights and hands the three nearest to the lighting program (in use).

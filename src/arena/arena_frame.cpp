@@ -6,7 +6,6 @@
 #include "fight/fight.h"
 #include "fight/view/fight_view.h"
 #include "render/render.h"
-#include "screens/screens.h"
 
 namespace {
 
@@ -21,12 +20,6 @@ void DrawArenaMap() {
   if (ArenaMap) ArenaMap->Draw();
 }
 
-void DrawOverlays() {
-  DrawHud();
-  if (IntroOverlayShown()) DrawRoundIntro();
-  if (MatchState.knockoutActive) DrawKnockoutOverlay();
-}
-
 }  // namespace
 
 void DrawArenaFrame() {
@@ -34,13 +27,9 @@ void DrawArenaFrame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
 
-  ServiceFightMusic(step);
-
   glDisable(GL_BLEND);
   glEnable(GL_LIGHTING);
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-
-  if (FrameClock.fightTick) FightUpdate();
 
   if (MatchState.arena == 1 || MatchState.arena == 2) DrawSwingingLamps(MatchState.arena, step);
 
@@ -59,5 +48,4 @@ void DrawArenaFrame() {
   DrawHitParticles();
 
   glLoadIdentity();
-  DrawOverlays();
 }

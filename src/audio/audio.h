@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/fight_sound_count.h"
+
 // The audio subsystem: what the frame loop, the screens, the camera and the fight may call.
 
 #include <string>
@@ -37,7 +39,6 @@ extern SoundSource SlideInSound;         // "menu3.wav"
 void LoadStartupSounds();
 void DeleteStartupSounds();
 
-constexpr int kFightSoundCount = 11;
 // The eleven fight sounds in start-up order, for the camera and EndFight.
 extern SoundSource* const FightSounds[kFightSoundCount];
 

@@ -1,9 +1,12 @@
 #include "app/game_path.h"
 #include "fight/career_file.h"
 #include "fight/fight_internal.h"
-#include "screens/screen_flow.h"
 
 namespace {
+
+constexpr int kLastOpponent = 7;
+constexpr int kCareerMatches = 7;
+constexpr int kCompletedCareerFighter = 2;  // fighter one's character once the career is complete
 
 std::string CareerFile() { return NativePath(kCareerFilePath); }
 
@@ -15,14 +18,18 @@ void TakePendingSave() {
   CareerState.pendingSave[2] = MatchState.difficulty;
 }
 
+int NextOpponent(int opponent) {
+  int next = opponent + 1;
+  if (next == MatchState.character[0] || next > kLastOpponent) next = opponent + 2 <= kLastOpponent ? opponent + 2 : opponent;
+  return next;
+}
+
 }  // namespace
 
 void NewCareer() {
-  ScreenFlow.gameState = GameState::DifficultySelect;
   MatchState.difficulty = 2;
   MatchState.arena = 1;
   CareerState.careerProgress = 0;
-  ScreenFlow.careerMode = true;
   MatchState.character[1] = 1;
   CareerState.fileSave[1] = 1;
   MatchState.character[0] = 0;
@@ -40,8 +47,6 @@ bool LoadCareer() {
   MatchState.difficulty = saved[2];
   if (MatchState.character[1] <= 1) return false;
 
-  ScreenFlow.careerMode = true;
-  ScreenFlow.gameState = GameState::CareerStory;
   MatchState.arena = MatchState.character[1];
   Hooks().LoadStoryImages(MatchState.arena);
   Hooks().StartStoryMonolog(MatchState.arena);
@@ -56,4 +61,20 @@ void SaveCareerAtExit() {
     for (int i = 0; i < 3; ++i) CareerState.pendingSave[i] = CareerState.fileSave[i];
   }
   WriteCareerFile(CareerFile(), CareerState.pendingSave);
+}
+
+bool WinCareerMatch() {
+  ++MatchState.arena;
+  MatchState.character[1] = NextOpponent(MatchState.character[1]);
+  Hooks().LoadStoryImages(MatchState.arena);
+  Hooks().StartStoryMonolog(MatchState.arena);
+  if (CareerState.careerProgress < kCareerMatches) {
+    ++CareerState.careerProgress;
+    TakePendingSave();
+  }
+  if (CareerState.careerProgress == kCareerMatches && MatchState.arena > kLastOpponent) {
+    MatchState.character[0] = kCompletedCareerFighter;
+    return true;
+  }
+  return false;
 }

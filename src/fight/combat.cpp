@@ -1,4 +1,3 @@
-#include "app/frame_clock.h"
 #include "app/settings.h"
 #include "fight/fight_internal.h"
 
@@ -65,7 +64,7 @@ void EndAttackIfOver(int fighter) {
   const AttackRule* rule = RuleOf(x.attackKind);
   const float duration = StatsOf(fighter).strikeTime * (rule ? rule->durationFactor : 1.0f);
   if (x.attackTime <= duration) {
-    x.attackTime += 0.01f * FrameClock.step;
+    x.attackTime += 0.01f * FightFrame.step;
     return;
   }
   x.attacking = false;
@@ -76,7 +75,7 @@ void EndAttackIfOver(int fighter) {
 }
 
 void RunTiredness(FighterStatus& x) {
-  if (x.tiredness > 0.0f) x.tiredness -= 0.2f * FrameClock.step;
+  if (x.tiredness > 0.0f) x.tiredness -= 0.2f * FightFrame.step;
   if (x.tiredness >= 99.0f && !x.tired) {
     x.tired = true;
     x.tiredness = 100.0f;
@@ -151,7 +150,7 @@ void StartAttack(int fighter, int kind) {
 void RunPainClock(int fighter) {
   FighterStatus& x = FighterStatuses[fighter];
   if (x.inPain && x.painTime <= kPainDuration) {
-    x.painTime += 0.01f * FrameClock.step;
+    x.painTime += 0.01f * FightFrame.step;
   } else if (x.inPain) {
     x.inPain = false;
     x.painTime = 0.0f;
@@ -178,7 +177,7 @@ void ResolvePendingHit(int fighter) {
     attacker.comboActive = true;
   }
   attacker.comboTime = 0.0f;
-  x.comboTime = 1.6f;  // the victim's own combo closes at its next combo clock
+  x.comboTime = kComboClosingTime;  // the victim's own combo closes at its next combo clock
 
   PushFighter(fighter, -kHitPush * TowardOpponent(fighter));
 

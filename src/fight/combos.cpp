@@ -1,4 +1,3 @@
-#include "app/frame_clock.h"
 #include "app/settings.h"
 #include "fight/fight_internal.h"
 
@@ -12,7 +11,7 @@ constexpr float kComboShowTime = 2.0f;    // the HUD shows the title until it ha
 
 void RunComboClock(int fighter) {
   FighterStatus& x = FighterStatuses[fighter];
-  if (x.comboActive && x.comboTime < kComboClockLimit) x.comboTime += 0.01f * FrameClock.step;
+  if (x.comboActive && x.comboTime < kComboClockLimit) x.comboTime += 0.01f * FightFrame.step;
   // Runs with or without an open combo: a forced close (comboTime 1.6) then only resets the fields.
   if (!(x.comboTime > kComboWindow)) return;
 
@@ -35,4 +34,9 @@ void RunComboClock(int fighter) {
   }
   x.comboHits = 0;
   x.lastComboKind = kNoAttackKind;
+}
+
+void RunComboShowClock(bool& comboShown, float& comboShowTime, float step) {
+  comboShowTime -= 0.01f * step;
+  if (comboShowTime < kComboTitleEnd) comboShown = false;
 }

@@ -1,11 +1,9 @@
 #include <algorithm>
 
-#include "app/frame_clock.h"
 #include "fight/fight_internal.h"
 
 namespace {
 
-constexpr float kWalkSpeed = 10.5f;
 constexpr float kModeKeepAlive = 4.0f;
 constexpr float kPressDistance = 6.0f;  // rests at a distance beyond this, retreats inside it
 constexpr float kRetreatDistance = 8.0f;
@@ -13,7 +11,6 @@ constexpr float kNearOwnWall = 9.5f;
 constexpr float kRetreatLimitX = 15.0f;
 constexpr float kBlockDistance = 6.0f;
 constexpr float kBlockDuration = 0.35f;
-constexpr float kBlockClosesCombo = 1.6f;
 constexpr float kAttackPush = -3.0f;  // toward the player
 
 // Rest before the next attack, by temperament 1..7.
@@ -26,14 +23,14 @@ constexpr int kQuickFightTemperament = 3;
 
 void RunClock(float& clock, bool& mode) {
   if (clock >= 0.0f) {
-    clock -= 0.01f * FrameClock.step;
+    clock -= 0.01f * FightFrame.step;
   } else {
     mode = false;
   }
 }
 
 void RunCooldown(float& clock) {
-  if (clock >= 0.0f) clock -= 0.01f * FrameClock.step;
+  if (clock >= 0.0f) clock -= 0.01f * FightFrame.step;
 }
 
 void ChooseMode(Fighter& f, const FighterStatus& self) {
@@ -121,10 +118,10 @@ void RunBlock(Fighter& f, FighterStatus& self, int level) {
     f.blockTime = 0.0f;
     MatchState.attackSignal = false;
     f.action = Block;
-    player.comboTime = kBlockClosesCombo;
+    player.comboTime = kComboClosingTime;
   }
   if (self.blocking && f.blockTime <= kBlockDuration) {
-    f.blockTime += 0.01f * FrameClock.step;
+    f.blockTime += 0.01f * FightFrame.step;
   } else if (self.blocking) {
     self.blocking = false;
     f.canBlock = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/fight_sound_count.h"
 #include "fight/fight_vector.h"
 
 // Everything the fight makes happen outside its own rules: sounds, music, models, the arena, the
@@ -24,7 +25,6 @@ enum class FightSound : int {
   UltraComboSound,      // "ucombo.wav"
   MenuClick,            // "menu1.wav", played when a finished match returns to the menus
 };
-constexpr int kFightSoundCount = 11;  // FootstepsOne .. UltraComboSound are the fight sounds
 
 constexpr int kHitParticleCount = 100;
 

@@ -1,6 +1,5 @@
 #include "app/settings.h"
 #include "fight/fight_internal.h"
-#include "screens/screen_flow.h"
 
 namespace {
 
@@ -14,7 +13,9 @@ void PrepareFightStart() {
   Fighters[0].viewDir = Fighters[1].viewDir = FightVector{1.0f, 0.0f, 0.0f, 0.0f};
 }
 
-void StartFight(int arena) {
+void StartFight(int arena, std::uint32_t seed) {
+  MatchState.seed = seed;
+  SeedFightRandom(seed);
   if (Settings.musicOn) Hooks().RewindMenuMusic();
   Hooks().LoadArenaMeshes(arena);
   Hooks().BuildArenaLights();
@@ -53,23 +54,24 @@ void ResetRound() {
   Hooks().ResetCameraSway();
 }
 
-void FightUpdate() {
-  RunKeyboardController(0);
+void FightUpdate(const FighterCommand (&commands)[2]) {
+  RenewFightWorld();
+  RunPlayerController(0, commands[0]);
   if (MatchState.gameMode == TwoPlayers) {
-    RunKeyboardController(1);
+    RunPlayerController(1, commands[1]);
   } else {
     RunComputerController(MatchState.gameMode);
   }
   StepFightWorld();
 }
 
-void EndFight() {
+void EndFight(bool toMenus) {
   DestroyFightWorld();
   Hooks().DestroyArenaMeshes();
   for (int s = 0; s < kFightSoundCount; ++s) Hooks().StopSound(static_cast<FightSound>(s));
   if (Settings.musicOn) Hooks().RewindFightMusic();
   Hooks().ReleaseFightMusic();
-  if (ScreenFlow.gameState != GameState::Fight && Settings.musicOn) Hooks().RequestMenuMusic();
+  if (toMenus && Settings.musicOn) Hooks().RequestMenuMusic();
 
   MatchState.knockoutActive = false;
   MatchState.RoundClock = 0.0f;
@@ -89,4 +91,11 @@ void EndFight() {
   StandAllModels();
   Fighters[0].action = Fighters[1].action = Stand;
   if (MatchState.gameMode == Career) Hooks().StopFightMonolog();
+}
+
+void CloseFinishedMatch() {
+  EndFight(true);
+  for (int s = 0; s < kFightSoundCount; ++s) Hooks().StopSound(static_cast<FightSound>(s));
+  if (Settings.soundOn) Hooks().PlaySound(FightSound::MenuClick);
+  Hooks().ResetMenuTransition();
 }

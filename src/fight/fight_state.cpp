@@ -1,4 +1,4 @@
-#include <cstdlib>
+#include <random>
 
 #include "fight/fight_internal.h"
 
@@ -17,4 +17,18 @@ void StandAllModels() {
   for (int c = 0; c < kCharacterCount; ++c) Hooks().SetAnimation(c, "LEGS_STAND");
 }
 
-int RandomBelow(int n) { return std::rand() % n; }
+FightTickClock FightFrame;
+FightOverlayState ShownFight;
+
+// The standard library's minimal standard generator: its whole state is one number, and every
+// implementation produces the same sequence, so a recorded seed replays anywhere.
+int RandomBelow(int n) {
+  std::minstd_rand generator(MatchState.randomState);
+  MatchState.randomState = static_cast<std::uint32_t>(generator());
+  return static_cast<int>(MatchState.randomState % static_cast<std::uint32_t>(n));
+}
+
+void SeedFightRandom(std::uint32_t seed) {
+  const std::uint32_t state = seed % static_cast<std::uint32_t>(std::minstd_rand::modulus);
+  MatchState.randomState = state == 0 ? 1 : state;
+}

@@ -1,7 +1,6 @@
 #include <cmath>
 #include <memory>
 
-#include "app/frame_clock.h"
 #include "app/settings.h"
 #include "fight/fight_internal.h"
 #include "physics/physics.h"
@@ -20,10 +19,31 @@ FightVector FromPhysics(const PhysicsVector& v) { return FightVector{v.x, v.y, v
 
 void SetUpFighter(int fighter, const FightVector& start) {
   Fighter& f = Fighters[fighter];
-  f.body = world->AddSphereBody(ToPhysics(start), kFighterRadius, kFighterMass, kFighterMaterial);
+  f.bodyState = PhysicsBodyState{};
+  f.bodyState.position = ToPhysics(start);
   f.position = start;
   f.viewDir = FightVector{1.0f, 0.0f, 0.0f, 0.0f};
   StandAllModels();
+}
+
+// A world holds contact caches that steer its next step. Building it anew from the bodies'
+// states at every frame makes each frame depend on the fight records alone, so a restored state
+// runs on exactly as the original did.
+void BuildWorldFromBodyStates() {
+  world = std::make_unique<PhysicsWorld>(PhysicsVector{0.0f, -9.0f, 0.0f});
+  world->SetMaterial(kFighterMaterial, 0.99f, 0.001f);
+  // The floor's top is at y = -1.65 and the walls' inner faces at x = ±12.45.
+  world->AddFixedBox({0.0f, -2.7f, 0.0f}, {350.0f, 2.1f, 350.0f}, kDefaultMaterial);
+  world->AddFixedBox({13.5f, 0.0f, 0.0f}, {2.1f, 300.0f, 350.0f}, kDefaultMaterial);
+  world->AddFixedBox({-13.5f, 0.0f, 0.0f}, {2.1f, 300.0f, 350.0f}, kDefaultMaterial);
+  for (Fighter& f : Fighters) {
+    f.body = world->AddSphereBody(f.bodyState.position, kFighterRadius, kFighterMass, kFighterMaterial);
+    world->SetBodyState(f.body, f.bodyState);
+  }
+}
+
+void CaptureBodyStates() {
+  for (Fighter& f : Fighters) f.bodyState = world->BodyState(f.body);
 }
 
 }  // namespace
@@ -31,15 +51,16 @@ void SetUpFighter(int fighter, const FightVector& start) {
 PhysicsWorld* FightWorld() { return world.get(); }
 
 void BuildFightWorld() {
-  world = std::make_unique<PhysicsWorld>(PhysicsVector{0.0f, -9.0f, 0.0f});
-  world->SetMaterial(kFighterMaterial, 0.99f, 0.001f);
-  // The floor's top is at y = -1.65 and the walls' inner faces at x = ±12.45.
-  world->AddFixedBox({0.0f, -2.7f, 0.0f}, {350.0f, 2.1f, 350.0f}, kDefaultMaterial);
-  world->AddFixedBox({13.5f, 0.0f, 0.0f}, {2.1f, 300.0f, 350.0f}, kDefaultMaterial);
-  world->AddFixedBox({-13.5f, 0.0f, 0.0f}, {2.1f, 300.0f, 350.0f}, kDefaultMaterial);
   SetUpFighter(0, Fighters[0].position);
   SetUpFighter(1, FightVector{3.0f, 0.0f, 0.0f, 0.0f});
+  BuildWorldFromBodyStates();
 }
+
+void RenewFightWorld() {
+  if (world) BuildWorldFromBodyStates();
+}
+
+void BuildFightWorldFromBodies() { BuildWorldFromBodyStates(); }
 
 void DestroyFightWorld() {
   world.reset();
@@ -48,7 +69,10 @@ void DestroyFightWorld() {
 }
 
 void PushFighter(int fighter, float impulseX) {
-  if (world) world->ApplyImpulse(Fighters[fighter].body, PhysicsVector{impulseX, 0.0f, 0.0f});
+  if (!world) return;
+  Fighter& f = Fighters[fighter];
+  world->ApplyImpulse(f.body, PhysicsVector{impulseX, 0.0f, 0.0f});
+  f.bodyState = world->BodyState(f.body);
 }
 
 void RefreshBodyPositions() {
@@ -66,8 +90,12 @@ void BeginControllerFrame(int fighter) {
 }
 
 void PlaceFighter(int fighter, const FightVector& position) {
-  if (world) world->SetPosition(Fighters[fighter].body, ToPhysics(position));
-  Fighters[fighter].position = position;
+  Fighter& f = Fighters[fighter];
+  if (world) {
+    world->SetPosition(f.body, ToPhysics(position));
+    f.bodyState = world->BodyState(f.body);
+  }
+  f.position = position;
   StandAllModels();
 }
 
@@ -76,6 +104,7 @@ void DriveFighterBody(int fighter) {
   Fighter& f = Fighters[fighter];
   f.position = FromPhysics(world->Position(f.body));
   world->SetAngularVelocity(f.body, PhysicsVector{});
+  f.bodyState = world->BodyState(f.body);
   f.velocity = FromPhysics(world->LinearVelocity(f.body));
   f.speed = std::sqrt(f.velocity.x * f.velocity.x + f.velocity.y * f.velocity.y + f.velocity.z * f.velocity.z);
   f.walkVelocity.y = 0.0f;
@@ -106,6 +135,7 @@ void StepFightWorld() {
     p.z = 0.0f;
     world->SetPosition(f.body, p);
   }
-  const float step = FrameClock.step;
+  const float step = FightFrame.step;
   world->Step(0.028f * step, static_cast<int>(2.0f * step) + 3);
+  CaptureBodyStates();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "fight/fight_vector.h"
 #include "physics/physics.h"
 
@@ -38,6 +40,7 @@ struct Fighter {
   FightVector velocity;     // copy of the body's linear velocity
   FightVector drive;        // the force handed to the body this frame
   PhysicsBody body = kNoPhysicsBody;
+  PhysicsBodyState bodyState;  // the body between frames: each frame's world is built from it
   int shownAction = Stand;  // the action whose animation was last started (drawing code)
   int action = Stand;
   bool nextLeftHead = false;   // never reset: alternation carries over rounds and fights
@@ -45,6 +48,7 @@ struct Fighter {
   bool nextLeftKick = false;
   bool walking = false;        // switches the footstep loop
   float speed = 0.0f;          // length of velocity
+  std::uint8_t strikeLatch = 0;  // FighterCommand bits of strikes acted on; cleared when released
 
   // Computer opponent (fighter two). Modes and nextAttackKind are set by ResetOpponent, canBlock by
   // ResetRound; everything else keeps its value from fight to fight.

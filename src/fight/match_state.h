@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 enum GameMode : int {
   QuickFight = 0,
   Career = 1,
@@ -13,6 +15,7 @@ struct MatchRecord {
   int difficulty = 2;      // 1 EASY .. 5 NIGHTMARE
   int arena = 1;           // 1..7 for fights; 8 only marks a finished career
   int character[2] = {0, 1};  // roster rows of fighter one and two; character[1] is the career's opponent
+  std::uint32_t seed = 1;  // the running fight's seed (StartFight): its track and every decision follow from it
   float distance = 0.0f;   // between the bodies in the x-z plane
   float RoundClock = 0.0f; // intro and knock-out clock, seconds
   bool introActive = true;
@@ -23,6 +26,7 @@ struct MatchRecord {
   int roundNumber = 0;     // 1..3 during a fight
   int winnerCharacter = 0; // roster row of the last round's winner
   bool attackSignal = false;  // fighter one started a connecting attack; the computer reads and clears it
+  std::uint32_t randomState = 1;  // the fight's own generator, seeded by StartFight
 };
 
 extern MatchRecord MatchState;

@@ -1,41 +1,23 @@
-#include "app/input_state.h"
 #include "fight/fight_internal.h"
 
 namespace {
 
-constexpr float kWalkSpeed = 10.5f;
 constexpr float kStepBackLimit = 8.0f;  // stepping back no longer moves a fighter this far away
-constexpr float kBlockClosesCombo = 1.6f;
-
-struct KeyMap {
-  int forward[2];  // a second key of 0 means none
-  int back[2];
-  int attack[3];   // HandToHead, HandToBody, LegToBody
-  int block;
-};
-
-// The arrows belong to fighter one only while fighter two is the computer.
-KeyMap KeysOf(int fighter) {
-  if (fighter == 1) return KeyMap{{VirtualKey::Left, 0}, {VirtualKey::Right, 0}, {'I', 'O', 'P'}, 'L'};
-  if (MatchState.gameMode == TwoPlayers) return KeyMap{{'B', 0}, {'V', 0}, {'Z', 'X', 'C'}, VirtualKey::Space};
-  return KeyMap{{'B', VirtualKey::Right}, {'V', VirtualKey::Left}, {'Z', 'X', 'C'}, VirtualKey::Space};
-}
-
-bool Down(int key) { return key != 0 && KeyState[key] != 0; }
-bool AnyDown(const int (&keys)[2]) { return Down(keys[0]) || Down(keys[1]); }
 
 FightVector Along(const FightVector& direction, float scale) {
   return FightVector{direction.x * scale, direction.y * scale, direction.z * scale, direction.w * scale};
 }
 
-void Walk(int fighter, const KeyMap& keys) {
+void Walk(int fighter, FighterCommand command) {
   Fighter& f = Fighters[fighter];
   const FighterStatus& x = FighterStatuses[fighter];
   const bool free = !x.attacking && !x.blocking;
   // Forward is toward the opponent: +forwardDir for fighter one, -forwardDir for fighter two.
   const float forwardSign = fighter == 0 ? 1.0f : -1.0f;
-  const bool forward = AnyDown(keys.forward) && free;
-  const bool back = AnyDown(keys.back) && free;
+  const bool forwardHeld = command.Holds(FightInput::Forward);
+  const bool backHeld = command.Holds(FightInput::Back);
+  const bool forward = forwardHeld && free;
+  const bool back = backHeld && free;
 
   auto stepForward = [&] {
     f.walkVelocity = Along(f.forwardDir, kWalkSpeed * forwardSign);
@@ -49,7 +31,7 @@ void Walk(int fighter, const KeyMap& keys) {
     f.walking = true;
   };
 
-  // With both keys down fighter one steps forward and fighter two steps back.
+  // With both held fighter one steps forward and fighter two steps back.
   if (fighter == 0 && forward) {
     stepForward();
   } else if (fighter == 0 && back) {
@@ -60,33 +42,38 @@ void Walk(int fighter, const KeyMap& keys) {
     stepForward();
   } else {
     f.walkVelocity = FightVector{};
-    if (!AnyDown(keys.forward) && !AnyDown(keys.back) && (f.action == StepForward || f.action == StepBack)) {
+    if (!forwardHeld && !backHeld && (f.action == StepForward || f.action == StepBack)) {
       f.action = Stand;
       f.walking = false;
     }
   }
 }
 
-void BlockOrRelease(int fighter, const KeyMap& keys) {
+void BlockOrRelease(int fighter, FighterCommand command) {
   Fighter& f = Fighters[fighter];
   FighterStatus& x = FighterStatuses[fighter];
-  if (Down(keys.block) && !x.attacking && !x.hitPending) {
+  const bool held = command.Holds(FightInput::Block);
+  if (held && !x.attacking && !x.hitPending) {
     x.blocking = true;
     f.action = Block;
-    FighterStatuses[OpponentOf(fighter)].comboTime = kBlockClosesCombo;
-  } else if (!Down(keys.block) && (f.action == Block || f.action == Stand) && x.blocking) {
+    FighterStatuses[OpponentOf(fighter)].comboTime = kComboClosingTime;
+  } else if (!held && (f.action == Block || f.action == Stand) && x.blocking) {
     f.action = Stand;
     x.blocking = false;
   }
 }
 
-void TryAttacks(int fighter, const KeyMap& keys) {
+FightInput StrikeInput(int kind) { return static_cast<FightInput>(static_cast<int>(FightInput::HandToHead) + kind - 1); }
+
+void TryAttacks(int fighter, FighterCommand command) {
   const FighterStatus& x = FighterStatuses[fighter];
+  Fighter& f = Fighters[fighter];
   for (int kind = HandToHead; kind <= LegToBody; ++kind) {
-    const int key = keys.attack[kind - 1];
+    const std::uint8_t bit = static_cast<std::uint8_t>(1u << static_cast<int>(StrikeInput(kind)));
     const bool free = !x.attacking && !x.inPain && !x.hitPending && !x.tired && !x.blocking;
-    if (Down(key) && KeyLatch[key] == 0 && FighterStatuses[OpponentOf(fighter)].life >= 0.0f && free) {
-      KeyLatch[key] = 1;
+    if (command.Holds(StrikeInput(kind)) && (f.strikeLatch & bit) == 0 &&
+        FighterStatuses[OpponentOf(fighter)].life >= 0.0f && free) {
+      f.strikeLatch = static_cast<std::uint8_t>(f.strikeLatch | bit);
       StartAttack(fighter, kind);
     }
   }
@@ -94,18 +81,21 @@ void TryAttacks(int fighter, const KeyMap& keys) {
 
 }  // namespace
 
-void RunKeyboardController(int fighter) {
-  const KeyMap keys = KeysOf(fighter);
+void ReleaseStrikeLatch(int fighter, FighterCommand command) {
+  Fighters[fighter].strikeLatch &= command.held;
+}
+
+void RunPlayerController(int fighter, FighterCommand command) {
   BeginControllerFrame(fighter);
   if (RoundLive()) {
-    Walk(fighter, keys);
-    BlockOrRelease(fighter, keys);
-    TryAttacks(fighter, keys);
+    Walk(fighter, command);
+    BlockOrRelease(fighter, command);
+    TryAttacks(fighter, command);
     RunPainClock(fighter);
     ResolvePendingHit(fighter);
   }
   Fighter& f = Fighters[fighter];
-  const bool moving = AnyDown(keys.forward) || AnyDown(keys.back);
+  const bool moving = command.Holds(FightInput::Forward) || command.Holds(FightInput::Back);
   if (!moving || (fighter == 0 && MatchState.knockoutActive)) {
     f.walking = false;
     f.walkVelocity = FightVector{};

@@ -12,6 +12,14 @@ struct PhysicsVector {
   float z = 0.0f;
 };
 
+// Everything of a movable body that the next step depends on.
+struct PhysicsBodyState {
+  PhysicsVector position;
+  float orientation[4] = {0.0f, 0.0f, 0.0f, 1.0f};  // quaternion x, y, z, w
+  PhysicsVector linearVelocity;
+  PhysicsVector angularVelocity;
+};
+
 using PhysicsBody = int;  // index of a movable body in its world
 constexpr PhysicsBody kNoPhysicsBody = -1;
 
@@ -43,6 +51,10 @@ class PhysicsWorld {
   void SetForce(PhysicsBody body, PhysicsVector force);
   // Changes the velocity at once by impulse ÷ mass.
   void ApplyImpulse(PhysicsBody body, PhysicsVector impulse);
+
+  PhysicsBodyState BodyState(PhysicsBody body) const;
+  // Puts the body in that state; its standing force is kept.
+  void SetBodyState(PhysicsBody body, const PhysicsBodyState& state);
 
   // Advances the world by `duration` in `substeps` equal substeps (none when either is not positive).
   void Step(float duration, int substeps);

@@ -17,10 +17,19 @@ struct Material {
   float restitution = kDefaultRestitution;
 };
 
+// The fight's world holds two spheres and three boxes: a handful of contacts, so small pools keep a
+// new world cheap (the default pools of several megabytes dominate building one).
+btDefaultCollisionConstructionInfo SmallPools() {
+  btDefaultCollisionConstructionInfo info;
+  info.m_defaultMaxPersistentManifoldPoolSize = 32;
+  info.m_defaultMaxCollisionAlgorithmPoolSize = 32;
+  return info;
+}
+
 }  // namespace
 
 struct PhysicsWorld::Engine {
-  btDefaultCollisionConfiguration configuration;
+  btDefaultCollisionConfiguration configuration{SmallPools()};
   btCollisionDispatcher dispatcher{&configuration};
   btDbvtBroadphase broadphase;
   btSequentialImpulseConstraintSolver solver;
@@ -128,6 +137,37 @@ void PhysicsWorld::SetForce(PhysicsBody body, PhysicsVector force) {
 
 void PhysicsWorld::ApplyImpulse(PhysicsBody body, PhysicsVector impulse) {
   if (btRigidBody* b = engine_->Movable(body)) b->applyCentralImpulse(ToBullet(impulse));
+}
+
+PhysicsBodyState PhysicsWorld::BodyState(PhysicsBody body) const {
+  PhysicsBodyState state;
+  const btRigidBody* b = engine_->Movable(body);
+  if (!b) return state;
+  const btTransform& t = b->getWorldTransform();
+  state.position = FromBullet(t.getOrigin());
+  const btQuaternion q = t.getRotation();
+  state.orientation[0] = static_cast<float>(q.x());
+  state.orientation[1] = static_cast<float>(q.y());
+  state.orientation[2] = static_cast<float>(q.z());
+  state.orientation[3] = static_cast<float>(q.w());
+  state.linearVelocity = FromBullet(b->getLinearVelocity());
+  state.angularVelocity = FromBullet(b->getAngularVelocity());
+  return state;
+}
+
+void PhysicsWorld::SetBodyState(PhysicsBody body, const PhysicsBodyState& state) {
+  btRigidBody* b = engine_->Movable(body);
+  if (!b) return;
+  btTransform t;
+  t.setOrigin(ToBullet(state.position));
+  t.setRotation(btQuaternion(state.orientation[0], state.orientation[1], state.orientation[2], state.orientation[3]));
+  b->setWorldTransform(t);
+  b->setInterpolationWorldTransform(t);
+  b->getMotionState()->setWorldTransform(t);
+  b->setLinearVelocity(ToBullet(state.linearVelocity));
+  b->setAngularVelocity(ToBullet(state.angularVelocity));
+  b->setInterpolationLinearVelocity(ToBullet(state.linearVelocity));
+  b->setInterpolationAngularVelocity(ToBullet(state.angularVelocity));
 }
 
 void PhysicsWorld::Step(float duration, int substeps) {

@@ -6,6 +6,7 @@
 #include "render/bmp_decoder.h"
 #include "render/file_bytes.h"
 #include "render/textures.h"
+#include "render/texture_slots.h"
 #include "render/tga_reader.h"
 
 unsigned int TextureBank[TextureBankSize] = {};
@@ -50,7 +51,9 @@ bool LoadTextureBank() {
   char paths[TextureBankSize][32];
   const char* pathList[TextureBankSize];
   for (int n = 0; n < TextureBankSize; ++n) {
-    std::snprintf(paths[n], sizeof paths[n], ".\\base\\textures\\tex%02d.bmp", n);
+    char name[16];
+    std::snprintf(name, sizeof name, TextureSlot::kBankFileFormat, n);
+    std::snprintf(paths[n], sizeof paths[n], ".\\base\\textures\\%s", name);
     pathList[n] = paths[n];
   }
   return LoadBmpTable(pathList, TextureBankSize, TextureBank, GL_LINEAR_MIPMAP_LINEAR);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "render/texture_slots.h"
+
 #include <cstdint>
 #include <vector>
 
 // The game's GL textures: the numbered TextureBank, the loading-screen images and the TGA images.
 
-constexpr int TextureBankSize = 76;
+constexpr int TextureBankSize = TextureSlot::kBankSize;
 
 // GL names of "tex00.bmp" to "tex75.bmp"; all 0 until LoadTextureBank succeeds. Lives until the
 // GL context is destroyed.

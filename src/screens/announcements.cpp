@@ -2,6 +2,7 @@
 
 #include "fight/fight.h"
 #include "render/render.h"
+#include "render/texture_slots.h"
 #include "screens/hud_rules.h"
 #include "screens/menu_widgets.h"
 #include "screens/overlay_projection.h"
@@ -19,14 +20,14 @@ void DrawBlackVeil(float opacity) {
 }
 
 void DrawRoundBanner() {
-  const float t = MatchState.RoundClock;
+  const float t = ShownFight.match.RoundClock;
   if (!(t > -1 && t < 5)) return;
   // Rounds after the first come up from black while their banner stands.
-  if (MatchState.roundNumber != 1) DrawBlackVeil(1 - t);
+  if (ShownFight.match.roundNumber != 1) DrawBlackVeil(1 - t);
 
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  const IntroPicture picture = IntroPictureAt(t, MatchState.roundNumber);
+  const IntroPicture picture = IntroPictureAt(t, ShownFight.match.roundNumber);
   if (picture.texture >= 0) {
     glColor4f(1, 1, 1, picture.alpha);
     BindTexture(picture.texture);
@@ -37,19 +38,19 @@ void DrawRoundBanner() {
 }
 
 int WinnerBanner() {
-  const FighterStatus* s = FighterStatuses;
-  if (ScreenFlow.careerMode || MatchState.gameMode == QuickFight) {
-    if (s[0].wonRound) return 62;
-    if (s[1].wonRound) return 61;
+  const FighterStatus* s = ShownFight.status;
+  if (ScreenFlow.careerMode || ShownFight.match.gameMode == QuickFight) {
+    if (s[0].wonRound) return TextureSlot::kYouWin;
+    if (s[1].wonRound) return TextureSlot::kYouLose;
     return -1;
   }
   // Two players are told apart by character.
-  return 38 + MatchState.winnerCharacter;
+  return TextureSlot::WinnerBanner(ShownFight.match.winnerCharacter);
 }
 
 bool CareerJustCompleted() {
-  return MatchState.arena == 7 && ScreenFlow.careerMode && FighterStatuses[0].wonRound &&
-         FighterStatuses[1].roundsLost == 2;
+  return ShownFight.match.arena == 7 && ScreenFlow.careerMode && ShownFight.status[0].wonRound &&
+         ShownFight.status[1].roundsLost == 2;
 }
 
 }  // namespace
@@ -57,13 +58,12 @@ bool CareerJustCompleted() {
 void DrawRoundIntro() {
   BeginFightOverlay();
   DrawRoundBanner();
-  RunIntroClock();
   EndFightOverlay();
 }
 
 void DrawKnockoutOverlay() {
   BeginFightOverlay();
-  const float t = MatchState.RoundClock;
+  const float t = ShownFight.match.RoundClock;
   if (t > 2 && t < 5) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -74,7 +74,7 @@ void DrawKnockoutOverlay() {
       DrawTexturedQuad(200, 340, 650, 400);
     }
     if (CareerJustCompleted()) {
-      BindTexture(63);
+      BindTexture(TextureSlot::kChampion);
       DrawTexturedQuad(200, 280, 650, 340);
     }
   }
@@ -82,6 +82,10 @@ void DrawKnockoutOverlay() {
   glDisable(GL_BLEND);
   glColor4f(1, 1, 1, 1);
   EndFightOverlay();
-  // Runs after the drawing: it may end the match and leave the fight this frame.
-  RunKnockoutSequence();
+}
+
+void DrawFightOverlays() {
+  DrawHud();
+  if (ShownFight.introShown) DrawRoundIntro();
+  if (ShownFight.knockoutShown) DrawKnockoutOverlay();
 }

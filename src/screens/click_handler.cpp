@@ -75,13 +75,22 @@ void LoadGame() {
   // A career with no won match cannot be resumed: then nothing sounds and the screen stays.
   // Resuming loads the story of the saved opponent's arena and starts its monologue.
   if (!ScreenEffects.loadCareer || !ScreenEffects.loadCareer()) return;
+  ScreenFlow.careerMode = true;
   GoTo(GameState::CareerStory);
+}
+
+void WatchLastReplay() {
+  // Nothing recorded yet (or a replay that cannot be played): nothing sounds and the menu stays.
+  if (!ScreenEffects.watchLastReplay || !ScreenEffects.watchLastReplay()) return;
+  ClickAndReset();
 }
 
 void StartFightFromVersus() {
   ScreenFlow.gameState = GameState::Fight;
   ResetPreFightSlides();
   RunEffect(ScreenEffects.startFight, MatchState.arena);
+  // The next fight (a restart, the next opponent) draws anew, from the menus' generator.
+  ScreenFlow.nextFightSeed = static_cast<unsigned>(std::rand());
   ClickAndReset();
 }
 
@@ -180,6 +189,7 @@ void Act(int row) {
       return ClickAndReset();
     case 16:
       RunEffect(ScreenEffects.newCareer);  // difficulty NORMAL preselected
+      ScreenFlow.careerMode = true;
       return GoTo(GameState::DifficultySelect);
     case 17: return LoadGame();
     case 18:
@@ -230,6 +240,7 @@ void Act(int row) {
       return ToggleMusic();
     case 39: return GoTo(GameState::MoreOptions);
     case 40: return GoTo(GameState::Options);
+    case 41: return WatchLastReplay();
     case 75: return GoTo(GameState::OnlineMenu);
     case 76:
       RunEffect(ScreenEffects.hostOnline);
@@ -261,6 +272,7 @@ void Act(int row) {
 
 void DrawQuickFight(unsigned seed) {
   std::srand(seed);
+  ScreenFlow.nextFightSeed = seed;
   MatchState.arena = std::rand() % kHighestSelectableArena + 1;
   MatchState.gameMode = GameMode::QuickFight;
   int* character = MatchState.character;

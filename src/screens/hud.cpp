@@ -1,8 +1,8 @@
 #include <GL/gl.h>
 
-#include "app/frame_clock.h"
 #include "fight/fight.h"
 #include "render/render.h"
+#include "render/texture_slots.h"
 #include "screens/hud_rules.h"
 #include "screens/menu_widgets.h"
 #include "screens/overlay_projection.h"
@@ -39,27 +39,27 @@ void DrawBar(float x, float y, float value, float length, float height, int fill
 }
 
 void DrawLife(int fighter, float lifeX, float nameX) {
-  const FighterStatus& status = FighterStatuses[fighter];
+  const FighterStatus& status = ShownFight.status[fighter];
   DrawBar(lifeX, 550, status.life, kLifeBarLength, kLifeBarHeight, 66);
   PrintSmall(lifeX, 570, 1, "LIFE");
-  PrintLarge(nameX, 525, 1, "%s", CharacterName(MatchState.character[fighter]));
+  PrintLarge(nameX, 525, 1, "%s", CharacterName(ShownFight.match.character[fighter]));
 }
 
 void DrawTiredness(int fighter, float x) {
-  const FighterStatus& status = FighterStatuses[fighter];
+  const FighterStatus& status = ShownFight.status[fighter];
   DrawBar(x, 60, status.tiredness, kTirednessBarLength, kTirednessBarHeight, 2);
   PrintSmall(x, 45, 1, "tiredness");
   if (status.tired) PrintLarge(x, 80, 1, "TIRED");
 }
 
 void DrawRoundMarkers(int roundsWon, float x) {
-  BindTexture(64);
+  BindTexture(TextureSlot::kRoundMark);
   if (roundsWon >= 1) DrawTexturedQuad(x, 440, x + 30, 470);
   if (roundsWon >= 2) DrawTexturedQuad(x, 400, x + 30, 430);
 }
 
 void DrawComboTitle(int fighter, float x) {
-  FighterStatus& status = FighterStatuses[fighter];
+  const FighterStatus& status = ShownFight.status[fighter];
   if (status.comboShown) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -70,7 +70,6 @@ void DrawComboTitle(int fighter, float x) {
     }
     TextAlpha = 1;
   }
-  RunComboShowClock(status.comboShown, status.comboShowTime, FrameClock.step);
 }
 
 }  // namespace
@@ -100,7 +99,7 @@ void EndFightOverlay() {
 
 void DrawHud() {
   BeginFightOverlay();
-  const int round = MatchState.roundNumber;
+  const int round = ShownFight.match.roundNumber;
   if (round >= 1 && round <= 3) PrintLarge(335, 570, 1, "Round %d", round);
 
   DrawLife(1, 520, 515);
@@ -108,8 +107,8 @@ void DrawHud() {
   DrawTiredness(1, 560);
   DrawTiredness(0, 20);
 
-  DrawRoundMarkers(FighterStatuses[1].roundsLost, 22);   // rounds fighter one won
-  DrawRoundMarkers(FighterStatuses[0].roundsLost, 750);  // rounds fighter two won
+  DrawRoundMarkers(ShownFight.status[1].roundsLost, 22);   // rounds fighter one won
+  DrawRoundMarkers(ShownFight.status[0].roundsLost, 750);  // rounds fighter two won
 
   DrawComboTitle(0, 20);
   DrawComboTitle(1, 560);

@@ -1,5 +1,7 @@
 #include "screens/hud_rules.h"
 
+#include "render/texture_slots.h"
+
 const char* ComboTitle(int comboLevel) {
   switch (comboLevel) {
     case 2: return "COMBO";
@@ -20,24 +22,20 @@ const char* ComboPointsText(int comboLevel, int fighterIndex, bool careerMode) {
   }
 }
 
-void RunComboShowClock(bool& comboShown, float& comboShowTime, float step) {
-  comboShowTime -= 0.01f * step;
-  if (comboShowTime < kComboTitleEnd) comboShown = false;
-}
-
 BarFill BarFillFor(float x, float value, float length) {
   return {x + value * length / 100.0f, value * 0.01f};
 }
 
 IntroPicture IntroPictureAt(float t, int roundNumber) {
   if (t > 0 && t < 2) {
-    static const int kRoundBanners[3] = {56, 57, 58};
+    static const int kRoundBanners[3] = {TextureSlot::RoundBanner(1), TextureSlot::RoundBanner(2),
+                                         TextureSlot::RoundBanner(3)};
     if (roundNumber < 1 || roundNumber > 3) return {-1, 0};
     return {kRoundBanners[roundNumber - 1], 2 - t};
   }
   // The count-in pictures, in the order they show.
-  if (t > 2 && t < 3) return {60, 3 - t};
-  if (t > 3 && t < 4) return {59, 4 - t};
-  if (t > 4 && t < 5) return {6, 5 - t};
+  if (t > 2 && t < 3) return {TextureSlot::kCountInReady, 3 - t};
+  if (t > 3 && t < 4) return {TextureSlot::kCountInSet, 4 - t};
+  if (t > 4 && t < 5) return {TextureSlot::kCountInFight, 5 - t};
   return {-1, 0};
 }

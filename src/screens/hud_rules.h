@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fight/fight.h"
+
 // The HUD's few decisions, apart from its drawing.
 
 // "COMBO", "SUPER COMBO", "ULTRA COMBO" for combo levels 2 to 4; null otherwise.
@@ -8,9 +10,7 @@ const char* ComboTitle(int comboLevel);
 // The points a combo earns, shown only under fighter one's title in the career; null otherwise.
 const char* ComboPointsText(int comboLevel, int fighterIndex, bool careerMode);
 
-// The title shows while the show clock (set to 2.0 by a combo) runs down to 0.5: 1.5 s.
-constexpr float kComboTitleEnd = 0.5f;
-void RunComboShowClock(bool& comboShown, float& comboShowTime, float step);
+// The title's clock is the fight's (RunComboShowClock, kComboTitleEnd in fight/fight.h).
 
 // A bar of value v drawn as a fill cut to its length: the fill quad's right edge and its texture
 // width. Below 0 the fill extends to the left of the bar's start.

@@ -60,6 +60,7 @@ const MenuButtonRow MenuButtons[kMenuButtonRows] = {
     {38, kOptions, {546, 646, 145, 170}, -1},  // music value
     {39, kOptions, {404, 519, 542, 590}, 2},// "  MORE"
     {40, kMore, {0, 115, 542, 590}, 0},     // "  BACK"
+    {41, kMain, {407, 519, 467, 515}, 7},   // "  REPLAY", the second row
     {75, kMain, {281, 393, 467, 515}, 6},   // "  ONLINE", the second row
     {76, kOnline, {342, 457, 252, 300}, 0}, // "   HOST"
     {77, kOnline, {342, 457, 302, 350}, 1}, // "   JOIN"

@@ -37,6 +37,8 @@ void DrawMainMenu() {
     const Entry& e = kEntries[i];
     LabelledButton(e.x, 135 + rise[i], e.labelX, Slid(143, rise[i]), e.label, i);
   }
+  // The second row, below the first.
+  LabelledButton(407, 85 + rise[7], 409, Slid(93, rise[7]), "  REPLAY", 7);
   // The second row slides in with the button above it.
   LabelledButton(281, 85 + rise[2], 287, Slid(93, rise[2]), "  ONLINE", 6);
 }

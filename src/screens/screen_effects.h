@@ -22,6 +22,7 @@ struct ScreenEffectHooks {
   std::function<void()> restartMusicFade;
   std::function<void(int arena)> releaseStoryImages;
   std::function<void()> stopStoryMonolog;
+  std::function<bool()> watchLastReplay;  // true when the newest replay started (now in Fight)
   // Online: listen on the user's port, connect to a typed "HOST[:PORT]", close whatever is open.
   // Each sets OnlineScreen.message to what happened.
   std::function<void()> hostOnline;

@@ -11,9 +11,9 @@ void ConnectScreenEffects() {
   ConnectScreenSoundEffects(e);
   e.startFight = [](int arena) {
     PrepareFightStart();
-    StartFight(arena);
+    StartFight(arena, ScreenFlow.nextFightSeed);
   };
-  e.endFight = [] { EndFight(); };
+  e.endFight = [] { EndFight(ScreenFlow.gameState != GameState::Fight); };
   e.newCareer = [] { NewCareer(); };
   e.loadCareer = [] { return LoadCareer(); };
   e.leaveCareerFight = [] { LeaveCareerFight(); };

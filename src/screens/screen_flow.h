@@ -29,6 +29,7 @@ struct ScreenFlowState {
   int PointerY = 0;    // y from the TOP
   bool settingsChanged = false;  // APPLY was pressed during this run
   bool QuitRequested = false;    // "Yes" in the quit dialog; ends the main loop
+  unsigned nextFightSeed = 1;    // the seed the versus screen's NEXT starts the fight with
 };
 
 extern ScreenFlowState ScreenFlow;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fight/fight.h"
+
 // The state machine's shared steps, for the click handler, the story and the tests.
 
 // "click": the menu click, if sound is on.
@@ -11,3 +13,7 @@ void EnterInitialScreen();
 // The quick fight's draw, seeded with the given time: a random arena 1 to 7 and two different
 // random characters.
 void DrawQuickFight(unsigned seed);
+
+// A finished match turned into the next screen: the career's next opponent and story, the
+// two-player set-up or the main menu; then the fight is closed. Does nothing while not finished.
+void ApplyMatchOutcome(const MatchOutcome& outcome);

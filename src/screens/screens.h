@@ -34,10 +34,12 @@ void ResetPreFightSlides();
 // --- the menu frame (every frame whose GameState is not Fight) ---
 void DrawMenus();
 
-// --- the fight's overlays (DrawArenaFrame, in this order) ---
-void DrawHud();              // every fight frame
-void DrawRoundIntro();       // while the intro runs; drives RunIntroClock
-void DrawKnockoutOverlay();  // while knockoutActive is set; drives RunKnockoutSequence
+// --- the fight's overlays, drawn from ShownFight after the arena ---
+// The HUD, then the round intro or the knock-out banner where the fight tick shows them.
+void DrawFightOverlays();
+void DrawHud();
+void DrawRoundIntro();
+void DrawKnockoutOverlay();
 
 // --- career story pictures (LOAD GAME and the career's match end) ---
 

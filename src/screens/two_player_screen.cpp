@@ -2,6 +2,7 @@
 
 #include "fight/fight.h"
 #include "render/render.h"
+#include "render/texture_slots.h"
 #include "screens/arena_titles.h"
 #include "screens/menu_clocks.h"
 #include "screens/menu_screens.h"
@@ -51,7 +52,7 @@ void DrawPreview(int character, float x, float spinDegrees, float faceDegrees) {
   glRotatef(spinDegrees, 0, 1, 0);
   glRotatef(faceDegrees, 0, 1, 0);
   glRotatef(-90, 1, 0, 0);
-  BindTexture(30 + character);
+  BindTexture(TextureSlot::FighterSkin(character));
   FighterModels[character].Draw();
   glPopMatrix();
 }

@@ -6,6 +6,7 @@
 #include "app/pointer.h"
 #include "fight/fight.h"
 #include "render/render.h"
+#include "render/texture_slots.h"
 #include "screens/arena_titles.h"
 #include "screens/menu_clocks.h"
 #include "screens/menu_screens.h"
@@ -22,7 +23,7 @@ void DrawPreview(int character, float x, float turnDegrees) {
   glTranslatef(x, -3.6f, -4.2f);
   glRotatef(turnDegrees, 0, 1, 0);
   glRotatef(-90, 1, 0, 0);  // the models stand on their z axis
-  BindTexture(30 + character);
+  BindTexture(TextureSlot::FighterSkin(character));
   FighterModels[character].Draw();
   glPopMatrix();
 }

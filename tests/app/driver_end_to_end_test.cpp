@@ -2,6 +2,7 @@
 // mirrors the built content (the files the game writes stay in that folder).
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <csignal>
 #include <unistd.h>
 
 #include <cstdio>
@@ -63,14 +64,17 @@ class DriverEndToEndTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  DriverRun Run(const std::string& script, const std::string& environment = "ALSOFT_DRIVERS=null") {
+  DriverRun Run(const std::string& script, const std::string& environment = "ALSOFT_DRIVERS=null",
+                int seconds = 60) {
     std::ofstream(folder_ / "test.script") << script;
-    return RunCommand("env " + environment + " '" + BRELLOCH_DRIVER + "' test.script");
+    return RunCommand("env " + environment + " '" + BRELLOCH_DRIVER + "' test.script", seconds);
   }
 
-  // The command runs in the test's folder; a minute at most, in case something waits for a person.
-  DriverRun RunCommand(const std::string& program) {
-    const std::string command = "cd '" + folder_.string() + "' && timeout 60 " + program + " 2> errors.txt";
+  // The command runs in the test's folder; a minute at most unless said, in case something waits
+  // for a person.
+  DriverRun RunCommand(const std::string& program, int seconds = 60) {
+    const std::string command =
+        "cd '" + folder_.string() + "' && timeout " + std::to_string(seconds) + " " + program + " 2> errors.txt";
     const int status = std::system(command.c_str());
     DriverRun run;
     if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
@@ -281,3 +285,83 @@ TEST_F(DriverEndToEndTest, TimerReadingsDriveTheFrameClock) {
 }
 
 }  // namespace
+
+namespace {
+
+// The first ".replay" file under `folder`, or an empty path.
+fs::path FindReplay(const fs::path& folder) {
+  std::error_code e;
+  for (fs::recursive_directory_iterator it(folder, e), end; !e && it != end; it.increment(e)) {
+    if (it->path().extension() == ".replay") return it->path();
+  }
+  return {};
+}
+
+bool FileHolds(const fs::path& path, const std::string& text) {
+  std::ifstream in(path);
+  const std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return all.find(text) != std::string::npos;
+}
+
+constexpr const char* kSameEnd = "Replay: the fight ended exactly as recorded";
+
+}  // namespace
+
+// A quick fight played through the driver is kept as a replay in the data folder; watching it in
+// the driver and in the game itself ends in the very state the recording ended in.
+TEST_F(DriverEndToEndTest, AQuickFightsReplayEndsAsRecordedInTheDriverAndInTheGame) {
+  std::string fight =
+      "step 45\n"
+      "until loaded within 1000\n"
+      "click 211 441\n"  // "  FIGHT"
+      "click 740 566\n"  // " NEXT"
+      "expect state Fight\n"
+      "wait 4\n"
+      "key down B\n";
+  for (int i = 0; i < 200; ++i) fight += "key press Z\nframes 16\n";
+  fight += "key up B\nuntil state MainMenu within 6000\n";
+  // Offscreen (no DISPLAY): the fastest way to draw a whole match.
+  const std::string home =
+      "-u DISPLAY HOME='" + folder_.string() + "' XDG_DATA_HOME='" + (folder_ / "data").string() + "'";
+  // A whole match: minutes on a busy machine.
+  DriverRun run = Run(fight, home + " ALSOFT_DRIVERS=null", 600);
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  const fs::path replay = FindReplay(folder_ / "data" / "brelloch" / "replays");
+  ASSERT_FALSE(replay.empty()) << "no replay was kept";
+
+  std::ofstream(folder_ / "watch.script") << "step 45\nuntil loaded within 1000\nexpect state Fight\n"
+                                             "until state MainMenu within 20000\nclose\n";
+  run = RunCommand("env " + home + " ALSOFT_DRIVERS=null '" + BRELLOCH_DRIVER + "' watch.script --replay '" +
+                   replay.string() + "' > watched.txt", 600);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_TRUE(FileHolds(folder_ / "watched.txt", kSameEnd)) << run.errors;
+
+  // The game plays in real time: wait for its word, then stop it.
+  const pid_t game = ::fork();
+  if (game == 0) {
+    ::chdir(folder_.c_str());
+    ::setenv("ALSOFT_DRIVERS", "null", 1);
+    ::setenv("HOME", folder_.c_str(), 1);
+    ::unsetenv("DISPLAY");
+    std::freopen("game.txt", "w", stdout);
+    std::freopen("game-errors.txt", "w", stderr);
+    ::execl(BRELLOCH_GAME, BRELLOCH_GAME, "--replay", replay.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  bool said = false;
+  for (int tenth = 0; tenth < 3000 && !said; ++tenth) {
+    ::usleep(100000);
+    said = FileHolds(folder_ / "game.txt", "Replay: ");
+  }
+  ::kill(game, SIGKILL);
+  ::waitpid(game, nullptr, 0);
+  EXPECT_TRUE(FileHolds(folder_ / "game.txt", kSameEnd)) << "the game said nothing or something else";
+}
+
+TEST_F(DriverEndToEndTest, AReplayOfAnotherVersionIsRefusedBeforeAnythingOpens) {
+  std::ofstream(folder_ / "old.replay", std::ios::binary)
+      << std::string("BRELLOCH-REPLAY\n") + std::string("\x01\x00\x00\x00\x05\x00", 6) + "0.9.0";
+  const DriverRun run = RunCommand(std::string("env ALSOFT_DRIVERS=null '") + BRELLOCH_GAME + "' --replay old.replay");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.errors.find("recorded by Brelloch 0.9.0"), std::string::npos) << run.errors;
+}

@@ -1,67 +1,42 @@
-#include "app/online_command_line.h"
-
 #include <gtest/gtest.h>
 
-#include <vector>
+#include "app/command_line.h"
 
 namespace {
 
-struct Parsed {
-  OnlineStart start;
-  std::string error;
-  int index = 1;
-  bool read = false;
-};
-
-Parsed Read(std::vector<const char*> args) {
-  args.insert(args.begin(), "brelloch");
-  Parsed parsed;
-  parsed.read = ReadOnlineOption(static_cast<int>(args.size()), args.data(), &parsed.index, &parsed.start, &parsed.error);
-  return parsed;
-}
-
 TEST(OnlineCommandLine, HostTakesAnOptionalPort) {
-  Parsed p = Read({"--host"});
-  EXPECT_TRUE(p.read && p.start.host && p.error.empty());
-  EXPECT_EQ(p.start.port, 7710);
-  EXPECT_EQ(p.index, 2);
+  CommandLine line = ParseCommandLine({"--host"});
+  EXPECT_TRUE(line.online.host && line.error.empty());
+  EXPECT_EQ(line.online.port, 7710);
 
-  p = Read({"--host", "7800", "--windowed"});
-  EXPECT_TRUE(p.start.host && p.error.empty());
-  EXPECT_EQ(p.start.port, 7800);
-  EXPECT_EQ(p.index, 3);  // the next option is left to its reader
+  line = ParseCommandLine({"--host", "7800", "--replay", "a.replay"});
+  EXPECT_TRUE(line.online.host && line.error.empty());
+  EXPECT_EQ(line.online.port, 7800);
+  EXPECT_EQ(line.replayFile, "a.replay");  // the next option is read as usual
 
-  p = Read({"--host", "--windowed"});
-  EXPECT_EQ(p.start.port, 7710);
-  EXPECT_EQ(p.index, 2);
+  line = ParseCommandLine({"--host", "--version"});
+  EXPECT_EQ(line.online.port, 7710);
+  EXPECT_TRUE(line.version);
 
-  EXPECT_EQ(Read({"--host", "0"}).error, "--host needs a port from 1 to 65535");
-  EXPECT_EQ(Read({"--host", "77777"}).error, "--host needs a port from 1 to 65535");
+  EXPECT_EQ(ParseCommandLine({"--host", "0"}).error, "--host needs a port from 1 to 65535");
+  EXPECT_EQ(ParseCommandLine({"--host", "77777"}).error, "--host needs a port from 1 to 65535");
 }
 
 TEST(OnlineCommandLine, JoinNeedsAnAddress) {
-  Parsed p = Read({"--join", "127.0.0.1:7711"});
-  EXPECT_TRUE(p.read && p.start.join && p.error.empty());
-  EXPECT_EQ(p.start.address, "127.0.0.1:7711");
-  EXPECT_EQ(Read({"--join", "[::1]"}).start.address, "[::1]");
-  EXPECT_EQ(Read({"--join"}).error, "--join needs HOST or HOST:PORT");
-  EXPECT_EQ(Read({"--join", "host:0"}).error, "--join needs HOST or HOST:PORT");
+  const CommandLine line = ParseCommandLine({"--join", "127.0.0.1:7711"});
+  EXPECT_TRUE(line.online.join && line.error.empty());
+  EXPECT_EQ(line.online.address, "127.0.0.1:7711");
+  EXPECT_EQ(ParseCommandLine({"--join", "[::1]"}).online.address, "[::1]");
+  EXPECT_EQ(ParseCommandLine({"--join"}).error, "--join needs HOST or HOST:PORT");
+  EXPECT_EQ(ParseCommandLine({"--join", "host:0"}).error, "--join needs HOST or HOST:PORT");
 }
 
-TEST(OnlineCommandLine, OtherOptionsAreNotRead) {
-  const Parsed p = Read({"--windowed"});
-  EXPECT_FALSE(p.read);
-  EXPECT_EQ(p.index, 1);
-}
-
-TEST(OnlineCommandLine, OnlyOneOnlineOption) {
-  std::vector<const char*> args = {"brelloch", "--host", "--join", "x"};
-  OnlineStart start;
-  std::string error;
-  int index = 1;
-  ASSERT_TRUE(ReadOnlineOption(4, args.data(), &index, &start, &error));
-  ASSERT_TRUE(ReadOnlineOption(4, args.data(), &index, &start, &error));
-  EXPECT_EQ(error, "only one of --host and --join, once");
+TEST(OnlineCommandLine, OnlyOneOnlineOptionAndTheHelpNamesBoth) {
+  EXPECT_EQ(ParseCommandLine({"--host", "--join", "x"}).error, "only one of --host and --join, once");
+  EXPECT_FALSE(ParseCommandLine({"--windowed"}).online.host);
+  const std::string help = CommandLineHelp("brelloch");
+  EXPECT_NE(help.find("--host [PORT]"), std::string::npos);
+  EXPECT_NE(help.find("--join HOST[:PORT]"), std::string::npos);
 }
 
 }  // namespace

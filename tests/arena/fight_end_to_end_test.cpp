@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/fight_bindings.h"
 #include "app/fight_wiring.h"
 #include "app/frame_clock.h"
 #include "app/input_state.h"
@@ -19,6 +20,8 @@
 #include "platform/platform.h"
 #include "render/render.h"
 #include "screens/screen_flow.h"
+#include "screens/screen_rules.h"
+#include "screens/screens.h"
 
 namespace {
 
@@ -106,9 +109,13 @@ class FightEndToEnd : public ::testing::TestWithParam<int> {
     FrameClock.fightTick = true;
     AnimClock += 10.0f * kStep;
     ClearDrawnMarks();
+    FighterCommand commands[2];
+    BuildFighterCommands(KeyState, MatchState.gameMode == TwoPlayers, DefaultFightBindings(), commands);
+    const MatchOutcome outcome = FightTick(commands, kStep, true);
     DrawArenaFrame();
+    DrawFightOverlays();
+    ApplyMatchOutcome(outcome);
     HoldUndrawnModels();
-    ClearReleasedKeyLatches();
   }
 
   // Runs frames until `done` or the limit; false when the limit came first.
@@ -131,7 +138,7 @@ TEST_P(FightEndToEnd, IntroLiveRoundLandedHitAndKnockout) {
   MatchState.character[0] = arena % 8;
   MatchState.character[1] = (arena + 3) % 8;
   PrepareFightStart();
-  StartFight(arena);
+  StartFight(arena, 1);
 
   // The round banner is up two seconds into the intro.
   ASSERT_TRUE(RunUntil([] { return MatchState.RoundClock > 2.0f; }, 200));
@@ -177,7 +184,7 @@ TEST_P(FightEndToEnd, IntroLiveRoundLandedHitAndKnockout) {
   SavePng(knockout, prefix + "knockout.png");
   EXPECT_EQ(Fighters[1].shownAction, Death);
 
-  EndFight();
+  EndFight(true);
   ScreenFlow.gameState = GameState::MainMenu;
 }
 

@@ -7,6 +7,9 @@
 
 #include "fight/career_file.h"
 #include "fight/fight_fixture.h"
+#include "screens/screen_effects.h"
+#include "screens/screen_rules.h"
+#include "screens/screens.h"
 
 namespace {
 
@@ -33,6 +36,17 @@ class CareerTest : public FightTest {
     FightTest::TearDown();
   }
 
+  // LOAD GAME on the career menu, as the screens do it.
+  static bool LoadGameFromMenu() {
+    bool resumed = false;
+    ScreenEffects.loadCareer = [&resumed] { return resumed = LoadCareer(); };
+    ScreenFlow.PointerX = 400;
+    ScreenFlow.PointerY = 326;
+    HandleClick();
+    ScreenEffects.loadCareer = nullptr;
+    return resumed;
+  }
+
   static fs::path FilePath() { return fs::path("base") / "fighters" / "fdata" / "fight.inf"; }
 
   static std::vector<unsigned char> FileBytes() {
@@ -52,7 +66,7 @@ class CareerTest : public FightTest {
     ScreenFlow.gameState = GameState::Fight;
     MatchState.gameMode = Career;
     PrepareFightStart();
-    StartFight(MatchState.arena);
+    StartFight(MatchState.arena, 1);
     int knockouts = 0;
     auto script = [&](float, std::uint8_t(&)[256]) {
       if (MatchState.fightLive && !MatchState.roundOver && knockouts < 2) {
@@ -64,20 +78,16 @@ class CareerTest : public FightTest {
     while (ScreenFlow.gameState == GameState::Fight) {
       std::memset(KeyState, 0, sizeof KeyState);
       script(0.0f, KeyState);
-      FrameClock.step = 1.67f;
-      FightUpdate();
-      if (IntroOverlayShown()) {
-        RunIntroClock();
-      } else if (MatchState.knockoutActive) {
-        RunKnockoutSequence();
-      }
+      FighterCommand commands[2];
+      KeyCommands(commands);
+      ApplyMatchOutcome(FightTick(commands, 1.67f, true));
     }
   }
 };
 
 TEST_F(CareerTest, ThreeWonMatchesOnHardWriteTheDocumentedBytes) {
   NewCareer();
-  EXPECT_EQ(ScreenFlow.gameState, GameState::DifficultySelect);
+  ScreenFlow.careerMode = true;  // the career menu's NEW GAME (its screen change is the screens')
   EXPECT_EQ(MatchState.difficulty, 2);
   MatchState.difficulty = 3;
   for (int match = 1; match <= 3; ++match) {
@@ -95,6 +105,7 @@ TEST_F(CareerTest, ThreeWonMatchesOnHardWriteTheDocumentedBytes) {
 
 TEST_F(CareerTest, LosingSavesNothingAndReplaysTheSameOpponent) {
   NewCareer();
+  ScreenFlow.careerMode = true;
   PlayCareerMatch(0);
   EXPECT_EQ(ScreenFlow.gameState, GameState::PreFight);
   EXPECT_EQ(MatchState.character[1], 1);
@@ -106,6 +117,7 @@ TEST_F(CareerTest, LosingSavesNothingAndReplaysTheSameOpponent) {
 
 TEST_F(CareerTest, BeatingOpponentsSixAndSevenCompletesTheCareer) {
   NewCareer();
+  ScreenFlow.careerMode = true;
   MatchState.difficulty = 4;
   MatchState.character[1] = 6;
   MatchState.arena = 6;
@@ -128,6 +140,7 @@ TEST_F(CareerTest, BeatingOpponentsSixAndSevenCompletesTheCareer) {
 
 TEST_F(CareerTest, LeavingThroughThePauseSavesTheCurrentOpponentForTheNextRun) {
   NewCareer();
+  ScreenFlow.careerMode = true;
   MatchState.difficulty = 5;
   MatchState.character[1] = 4;
   MatchState.arena = 4;
@@ -141,7 +154,7 @@ TEST_F(CareerTest, LeavingThroughThePauseSavesTheCurrentOpponentForTheNextRun) {
   MatchState = MatchRecord{};
   ScreenFlow = ScreenFlowState{};
   ScreenFlow.gameState = GameState::CareerMenu;
-  EXPECT_TRUE(LoadCareer());
+  EXPECT_TRUE(LoadGameFromMenu());
   EXPECT_TRUE(ScreenFlow.careerMode);
   EXPECT_EQ(ScreenFlow.gameState, GameState::CareerStory);
   EXPECT_EQ(MatchState.character[1], 4);
@@ -165,7 +178,7 @@ TEST_F(CareerTest, ThisRunsPendingCareerWinsOverTheFile) {
 TEST_F(CareerTest, OpponentOneCannotBeLoadedButItsValuesAreTaken) {
   WriteBytes({0, 0, 0, 0, 1, 0, 0, 0, 4, 0, 0, 0});
   ScreenFlow.gameState = GameState::CareerMenu;
-  EXPECT_FALSE(LoadCareer());
+  EXPECT_FALSE(LoadGameFromMenu());
   EXPECT_EQ(ScreenFlow.gameState, GameState::CareerMenu);
   EXPECT_FALSE(ScreenFlow.careerMode);
   EXPECT_EQ(MatchState.difficulty, 4);
@@ -189,7 +202,7 @@ TEST_F(CareerTest, MissingShortOrOutOfRangeFilesAreNoSavedCareer) {
     MatchState.difficulty = 2;
     MatchState.character[1] = 1;
     ScreenFlow.gameState = GameState::CareerMenu;
-    EXPECT_FALSE(LoadCareer()) << bytes.size();
+    EXPECT_FALSE(LoadGameFromMenu()) << bytes.size();
     EXPECT_EQ(ScreenFlow.gameState, GameState::CareerMenu);
     EXPECT_EQ(MatchState.difficulty, 2);
     EXPECT_EQ(MatchState.character[1], 1);

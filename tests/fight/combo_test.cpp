@@ -149,7 +149,7 @@ TEST_F(ComboTest, ResetRoundLeavesARunningComboAlone) {
   EXPECT_TRUE(FighterStatuses[0].comboActive);
   EXPECT_EQ(FighterStatuses[0].comboHits, 1);
   EXPECT_EQ(FighterStatuses[0].lastComboKind, kNoAttackKind);  // the same kind may count again
-  EndFight();
+  EndFight(ScreenFlow.gameState != GameState::Fight);
   EXPECT_FALSE(FighterStatuses[0].comboActive);
   EXPECT_EQ(FighterStatuses[0].comboHits, 0);
 }

@@ -28,7 +28,7 @@ class ComputerTest : public FightTest {
       const bool started = !wasAttacking && FighterStatuses[1].attacking;
       if (started && lastOfBurst >= 0.0f) return t - lastOfBurst;
       if (started && !Fighters[1].attackReady) lastOfBurst = t;
-      t += 0.01f * FrameClock.step;
+      t += 0.01f * FightFrame.step;
     }
     return -1.0f;
   }
@@ -39,7 +39,7 @@ TEST_F(ComputerTest, TemperamentIsTheOpponentsRosterIndex) {
   Begin(Career, 2, 2);
   EXPECT_NEAR(MeasureRest(Career), 7.5f / 1.4f - 1.0f, 0.02f);
   EXPECT_EQ(Fighters[1].temperament, 2);
-  EndFight();
+  EndFight(ScreenFlow.gameState != GameState::Fight);
   // The Kingpin is roster row 1: temperament 1 rests 8.0 / 1.4 - 1, about 4.7 s.
   Begin(Career, 1, 2);
   EXPECT_NEAR(MeasureRest(Career), 8.0f / 1.4f - 1.0f, 0.02f);
@@ -79,7 +79,7 @@ TEST_F(ComputerTest, BurstLengthsPerLevel) {
     EXPECT_EQ(*seen.begin(), 1) << "level " << level;
     EXPECT_EQ(*seen.rbegin(), longest[level]) << "level " << level;
     EXPECT_EQ(static_cast<int>(seen.size()), longest[level]) << "level " << level;
-    EndFight();
+    EndFight(ScreenFlow.gameState != GameState::Fight);
   }
 }
 
@@ -152,7 +152,7 @@ TEST_F(ComputerTest, BlockRecoveryByLevel) {
     Begin(Career, 1, level);
     RunComputerController(Career);
     EXPECT_NEAR(Fighters[1].blockRecovery, expected[level], 1e-4f) << level;
-    EndFight();
+    EndFight(ScreenFlow.gameState != GameState::Fight);
   }
 }
 

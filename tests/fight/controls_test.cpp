@@ -17,7 +17,6 @@ class ControlsTest : public FightTest {
     std::memset(KeyState, 0, sizeof KeyState);
     for (int k : keys) KeyState[k] = 1;
     RunKeyboardController(0);
-    ClearReleasedKeyLatches();
   }
 
   static int AttacksStarted(std::initializer_list<int> keys, int frames) {
@@ -54,8 +53,8 @@ TEST_F(ControlsTest, KeyPressedDuringAnAttackStartsWhenItEnds) {
 TEST_F(ControlsTest, TwoKeysOnOneFrameStartTheFirstKindOnly) {
   Frame({'C', 'X'});
   EXPECT_EQ(FighterStatuses[0].attackKind, HandToBody);
-  EXPECT_EQ(KeyLatch['C'], 0);
-  EXPECT_EQ(KeyLatch['X'], 1);
+  EXPECT_FALSE(StrikeLatched(0, FightInput::LegToBody));
+  EXPECT_TRUE(StrikeLatched(0, FightInput::HandToBody));
 }
 
 TEST_F(ControlsTest, WalkingDirectionsAndKeys) {
@@ -138,7 +137,7 @@ TEST_F(ControlsTest, NothingButClocksOutsideTheLiveRound) {
   EXPECT_FALSE(FighterStatuses[0].attacking);
   EXPECT_EQ(Fighters[0].action, Stand);
   EXPECT_FLOAT_EQ(FighterStatuses[0].tiredness, 9.8f);
-  EXPECT_EQ(KeyLatch['Z'], 0);  // a key held through the intro acts on the first live frame
+  EXPECT_FALSE(StrikeLatched(0, FightInput::HandToHead));  // a key held through the intro acts on the first live frame
   MatchState.fightLive = true;
   Frame({'Z'});
   EXPECT_TRUE(FighterStatuses[0].attacking);
@@ -151,7 +150,7 @@ TEST_F(ControlsTest, NoAttackOnAKnockedOutOpponent) {
 }
 
 TEST_F(ControlsTest, QuickAttacksTireAndTheLockOutLastsTwoAndAHalfSeconds) {
-  FrameClock.step = 1.67f;
+  FightFrame.step = 1.67f;
   PlaceFighter(1, FightVector{8.0f, -0.15f, 0.0f, 0.0f});  // out of reach: swings still tire
   int attacks = 0;
   int frame = 0;
@@ -175,7 +174,7 @@ TEST_F(ControlsTest, QuickAttacksTireAndTheLockOutLastsTwoAndAHalfSeconds) {
     EXPECT_EQ(Fighters[0].action, StepForward);
     Frame({VirtualKey::Space});
     EXPECT_TRUE(FighterStatuses[0].blocking);
-    lockedFor += 3 * 0.01f * FrameClock.step;
+    lockedFor += 3 * 0.01f * FightFrame.step;
   }
   EXPECT_NEAR(lockedFor, 2.5f, 0.06f);
 }

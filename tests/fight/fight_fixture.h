@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/frame_clock.h"
+#include "app/fight_bindings.h"
 #include "app/input_state.h"
 #include "app/settings.h"
 #include "fight/fight.h"
@@ -27,12 +27,11 @@ class FightTest : public ::testing::Test {
     CareerState = CareerRecord{};
     ScreenFlow = ScreenFlowState{};
     std::memset(KeyState, 0, sizeof KeyState);
-    std::memset(KeyLatch, 0, sizeof KeyLatch);
     Settings = GameSettings{};
     Settings.soundOn = true;
     Settings.musicOn = true;
-    FrameClock.step = 1.0f;
-    FrameClock.fightTick = true;
+    FightFrame.step = 1.0f;
+    FightFrame.simulate = true;
     std::srand(1234);
     SetFightHooks(&hooks);
     LoadRoster();
@@ -46,7 +45,7 @@ class FightTest : public ::testing::Test {
 
   static void EndFightIfRunning() {
     SetFightHooks(nullptr);
-    EndFight();
+    EndFight(ScreenFlow.gameState != GameState::Fight);
   }
 
   // A fight between two characters as the versus screen's NEXT starts it.
@@ -59,7 +58,34 @@ class FightTest : public ::testing::Test {
     MatchState.arena = arena;
     ScreenFlow.gameState = GameState::Fight;
     PrepareFightStart();
-    StartFight(arena);
+    StartFight(arena, 1);
+  }
+
+  // The commands the default bindings make of the keys in KeyState.
+  static void KeyCommands(FighterCommand (&commands)[2]) {
+    BuildFighterCommands(KeyState, MatchState.gameMode == TwoPlayers, DefaultFightBindings(), commands);
+  }
+
+  // One fighter's controller on the keys in KeyState, its released strikes freed first as the
+  // fight tick frees them.
+  static void RunKeyboardController(int fighter) {
+    FighterCommand commands[2];
+    KeyCommands(commands);
+    ReleaseStrikeLatch(fighter, commands[fighter]);
+    RunPlayerController(fighter, commands[fighter]);
+  }
+
+  // The simulation part of a fight frame on the keys in KeyState.
+  static void FightUpdate() {
+    FighterCommand commands[2];
+    KeyCommands(commands);
+    ReleaseStrikeLatch(0, commands[0]);
+    ReleaseStrikeLatch(1, commands[1]);
+    ::FightUpdate(commands);
+  }
+
+  static bool StrikeLatched(int fighter, FightInput input) {
+    return (Fighters[fighter].strikeLatch >> static_cast<int>(input)) & 1u;
   }
 
   // The live part of the round, as the intro leaves it.

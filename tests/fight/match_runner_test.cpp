@@ -1,5 +1,5 @@
 #include "fight/fight_fixture.h"
-#include "fight/match_runner.h"
+#include "app/match_runner.h"
 
 namespace {
 

@@ -10,7 +10,7 @@ class BodyContractTest : public FightTest {
  protected:
   void SetUp() override {
     FightTest::SetUp();
-    FrameClock.step = 1.67f;
+    FightFrame.step = 1.67f;
     BeginFight(TwoPlayers, 0, 1);
     GoLive();
   }
@@ -155,11 +155,11 @@ TEST_F(BodyContractTest, BodiesArePinnedToTheFightPlane) {
 }
 
 TEST_F(BodyContractTest, EndFightFreesTheWorld) {
-  EndFight();
+  EndFight(ScreenFlow.gameState != GameState::Fight);
   EXPECT_EQ(Fighters[0].body, kNoPhysicsBody);
   FightUpdate();  // nothing to drive, nothing to step, no crash
   RefreshBodyPositions();
-  EndFight();
+  EndFight(ScreenFlow.gameState != GameState::Fight);
 }
 
 }  // namespace

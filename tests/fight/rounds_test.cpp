@@ -1,7 +1,7 @@
 #include <vector>
 
 #include "fight/fight_fixture.h"
-#include "fight/match_runner.h"
+#include "app/match_runner.h"
 
 namespace {
 
@@ -196,7 +196,7 @@ TEST_F(RoundsTest, StartAndEndFightSideEffectsInOrder) {
 
   hooks.calls.clear();
   ScreenFlow.gameState = GameState::Pause;
-  EndFight();
+  EndFight(ScreenFlow.gameState != GameState::Fight);
   const std::vector<std::string> end = hooks.Events();
   EXPECT_EQ(end.front(), "DestroyArenaMeshes");
   EXPECT_EQ(hooks.Count("StopSound FootstepsOne"), 1);
@@ -215,7 +215,7 @@ TEST_F(RoundsTest, MusicOffStartsNoMusicButStillOpensAndReleasesIt) {
   BeginFight(QuickFight, 0, 1);
   EXPECT_EQ(hooks.Count("RewindMenuMusic"), 0);
   EXPECT_EQ(hooks.Count("PlayFightMusic"), 0);
-  EndFight();
+  EndFight(ScreenFlow.gameState != GameState::Fight);
   EXPECT_EQ(hooks.Count("ReleaseFightMusic"), 1);
   EXPECT_EQ(hooks.Count("RewindFightMusic"), 0);
 }

@@ -5,6 +5,7 @@
 
 #include "common/content_registry.h"
 #include "common/image_files.h"
+#include "render/texture_slots.h"
 #include "fighters/fighter_model.h"
 #include "fighters/fighter_skins.h"
 
@@ -27,7 +28,7 @@ void WriteFighters(const std::filesystem::path& baseDir) {
     WriteText(baseDir / "fighters" / (number + "_animation.cfg"),
               FormatAnimationTable(AnimationLinesOf(clips)));
     char texture[16];
-    std::snprintf(texture, sizeof texture, "tex%02d.bmp", 30 + index);
+    std::snprintf(texture, sizeof texture, TextureSlot::kBankFileFormat, TextureSlot::FighterSkin(index));
     WriteBmp24(baseDir / "textures" / texture, PaintSkin(index, character));
   }
 }

@@ -8,6 +8,7 @@
 
 #include "common/content_registry.h"
 #include "common/image_files.h"
+#include "render/texture_slots.h"
 #include "story/story_text.h"
 
 namespace {
@@ -16,7 +17,7 @@ namespace fs = std::filesystem;
 
 fs::path BankFile(const fs::path& baseDir, int entry) {
   char name[16];
-  std::snprintf(name, sizeof name, "tex%02d.bmp", entry);
+  std::snprintf(name, sizeof name, TextureSlot::kBankFileFormat, entry);
   return baseDir / "textures" / name;
 }
 
@@ -43,27 +44,26 @@ void WriteTextureBank(const fs::path& baseDir) {
   Bank(baseDir, 2, TirednessBarFill());
   Bank(baseDir, 66, LifeBarFill());
   Bank(baseDir, 65, StatBarPattern());
-  Bank(baseDir, 64, MarkPicture());
+  Bank(baseDir, TextureSlot::kRoundMark, MarkPicture());
   Bank(baseDir, 14, PointerPicture());
   MaskAndFace(baseDir, 17, 18, ButtonLayer());
   MaskAndFace(baseDir, 12, 13, SideArrowLayer(true));
   MaskAndFace(baseDir, 26, 27, SideArrowLayer(false));
   MaskAndFace(baseDir, 28, 29, ArenaArrowLayer(true));
   MaskAndFace(baseDir, 53, 54, ArenaArrowLayer(false));
-  for (int round = 1; round <= 3; ++round) Bank(baseDir, 55 + round, RoundBanner(round));
-  // The count-in shows 60, then 59, then 6 as the round goes live.
-  Bank(baseDir, 60, CountInPicture("READY"));
-  Bank(baseDir, 59, CountInPicture("SET"));
-  Bank(baseDir, 6, CountInPicture("FIGHT!"));
+  for (int round = 1; round <= 3; ++round) Bank(baseDir, TextureSlot::RoundBanner(round), RoundBanner(round));
+  Bank(baseDir, TextureSlot::kCountInReady, CountInPicture("READY"));
+  Bank(baseDir, TextureSlot::kCountInSet, CountInPicture("SET"));
+  Bank(baseDir, TextureSlot::kCountInFight, CountInPicture("FIGHT!"));
   static const char* const winners[] = {"BOXER WINS",  "KINGPIN WINS", "COP WINS",
                                         "TRUCK DRIVER WINS", "BIKER WINS", "HOOKER WINS",
                                         "INSPECTOR WINS", "BANDIT WINS"};
   for (int character = 0; character < 8; ++character)
-    Bank(baseDir, 38 + character, WinnerBanner(winners[character]));
-  Bank(baseDir, 61, WinnerBanner("YOU LOSE"));
-  Bank(baseDir, 62, WinnerBanner("YOU WIN"));
-  Bank(baseDir, 63, WinnerBanner("CHAMPION OF THE CITY"));
-  for (int arena = 1; arena <= 7; ++arena) Bank(baseDir, 45 + arena, ArenaPicture(arena));
+    Bank(baseDir, TextureSlot::WinnerBanner(character), WinnerBanner(winners[character]));
+  Bank(baseDir, TextureSlot::kYouLose, WinnerBanner("YOU LOSE"));
+  Bank(baseDir, TextureSlot::kYouWin, WinnerBanner("YOU WIN"));
+  Bank(baseDir, TextureSlot::kChampion, WinnerBanner("CHAMPION OF THE CITY"));
+  for (int arena = 1; arena <= 7; ++arena) Bank(baseDir, TextureSlot::ArenaPicture(arena), ArenaPicture(arena));
   for (int entry : {3, 4, 5, 8, 9, 11, 19, 20, 23, 24, 25, 67, 68, 69, 70, 71, 72, 73, 74, 75})
     Bank(baseDir, entry, QuietTexture(entry));
 }

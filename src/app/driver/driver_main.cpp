@@ -1,19 +1,28 @@
-// brelloch-driver SCRIPT: runs the game with its input, clock and message boxes taken from a script
-// (docs/driver.md). Exits with the game's exit code; 2 when the script cannot be used; 3 when an
-// expectation of the script failed.
+// brelloch-driver SCRIPT [--replay FILE]: runs the game with its input, clock and message boxes
+// taken from a script (docs/driver.md), watching FILE once the loading is over if given. Exits with
+// the game's exit code; 2 when the script cannot be used; 3 when an expectation of the script failed.
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "app/app.h"
 #include "app/driver/driver_script.h"
 #include "app/driver/script_runner.h"
+#include "app/replay_wiring.h"
 #include "platform/platform.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: brelloch-driver SCRIPT\n");
+  if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--replay")) {
+    std::fprintf(stderr, "usage: brelloch-driver SCRIPT [--replay FILE]\n");
     return 2;
+  }
+  if (argc == 4) {
+    std::string error;
+    if (!ChooseReplayToWatch(argv[3], error)) {
+      std::fprintf(stderr, "driver: %s: %s\n", argv[3], error.c_str());
+      return 1;
+    }
   }
   std::ifstream file(argv[1]);
   if (!file) {

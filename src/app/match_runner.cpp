@@ -1,11 +1,12 @@
-#include "fight/match_runner.h"
+#include "app/match_runner.h"
 
 #include <cstring>
 
-#include "app/frame_clock.h"
+#include "app/fight_bindings.h"
 #include "app/input_state.h"
 #include "fight/fight.h"
 #include "screens/screen_flow.h"
+#include "screens/screen_rules.h"
 
 MatchRunner::MatchRunner(const MatchSetup& setup) : setup_(setup) {}
 
@@ -19,7 +20,7 @@ void MatchRunner::Start() {
   MatchState.difficulty = setup_.difficulty;
   ScreenFlow.gameState = GameState::Fight;
   PrepareFightStart();
-  StartFight(MatchState.arena);
+  StartFight(MatchState.arena, setup_.seed);
   seconds_ = 0.0f;
   frames_ = 0;
   result_ = MatchResult{};
@@ -27,26 +28,26 @@ void MatchRunner::Start() {
 
 bool MatchRunner::RunFrame(const KeyScript& script) {
   if (ScreenFlow.gameState != GameState::Fight) return false;
-  std::memset(KeyState, 0, sizeof KeyState);
-  script(seconds_, KeyState);
+  std::uint8_t keys[256] = {};
+  script(seconds_, keys);
+  FighterCommand commands[2];
+  BuildFighterCommands(keys, MatchState.gameMode == TwoPlayers, DefaultFightBindings(), commands);
+  return RunFrame(commands);
+}
 
+bool MatchRunner::RunFrame(const FighterCommand (&commands)[2]) {
+  if (ScreenFlow.gameState != GameState::Fight) return false;
   // The frame clock's rule: a frame of 5 or more is not simulated and counts as 0.1.
-  FrameClock.fightTick = setup_.step < 5.0f;
-  FrameClock.step = FrameClock.fightTick ? setup_.step : 0.1f;
-  if (FrameClock.fightTick) FightUpdate();
+  const bool simulate = setup_.step < 5.0f;
+  const float step = simulate ? setup_.step : 0.1f;
+  const MatchOutcome outcome = FightTick(commands, step, simulate);
 
-  // The overlays drawn over the fight run the round clocks.
   result_.roundsLost[0] = FighterStatuses[0].roundsLost;
   result_.roundsLost[1] = FighterStatuses[1].roundsLost;
   result_.rounds = MatchState.roundNumber;
-  if (IntroOverlayShown()) {
-    RunIntroClock();
-  } else if (MatchState.knockoutActive) {
-    RunKnockoutSequence();
-  }
+  ApplyMatchOutcome(outcome);
 
-  ClearReleasedKeyLatches();
-  seconds_ += 0.01f * FrameClock.step;
+  seconds_ += 0.01f * step;
   ++frames_;
   result_.frames = frames_;
   result_.seconds = seconds_;

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <functional>
 
+#include "fight/fighter_command.h"
+
 // Plays whole matches without a window: each frame does what the game's fight frame does for the
-// rules (keys in, FightUpdate when the step allows, then the intro or knock-out clock the overlays
-// would run, then the latch clearing of the main loop). Used by tests and benchmarks.
+// rules (keys through the default bindings into commands, FightTick, a finished match handed to
+// the screens' rules). Used by tests, the sync test and benchmarks.
 
 struct MatchSetup {
   int gameMode = 0;           // GameMode: QuickFight, Career or TwoPlayers
@@ -13,6 +15,7 @@ struct MatchSetup {
   int arena = 1;
   int difficulty = 2;         // the career's level
   float step = 1.67f;         // frame step in hundredths of a second (1.67 = 60 frames per second)
+  std::uint32_t seed = 1;     // the fight's generator
 };
 
 // Sets the keys that are down in this frame; `seconds` is the simulated time since the fight started.
@@ -34,6 +37,8 @@ class MatchRunner {
   void Start();
   // One frame with the keys of `script`. False once the match has ended (GameState left Fight).
   bool RunFrame(const KeyScript& script);
+  // One frame with these commands.
+  bool RunFrame(const FighterCommand (&commands)[2]);
   // Frames until the match ends or `limitSeconds` of simulated time have passed.
   MatchResult RunToEnd(const KeyScript& script, float limitSeconds);
 

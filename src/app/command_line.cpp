@@ -1,0 +1,37 @@
+#include "app/command_line.h"
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& a = arguments[i];
+    if (ReadOnlineOption(arguments, &i, &line.online, &line.error)) {
+      if (!line.error.empty()) return line;
+      --i;  // the loop steps past what was read
+    } else if (a == "--help" || a == "-h") {
+      line.help = true;
+    } else if (a == "--version") {
+      line.version = true;
+    } else if (a == "--replay") {
+      if (i + 1 >= arguments.size()) {
+        line.error = "--replay needs a replay file";
+        return line;
+      }
+      line.replayFile = arguments[++i];
+    } else {
+      line.error = "unknown option '" + a + "'";
+      return line;
+    }
+  }
+  return line;
+}
+
+std::string CommandLineHelp(const std::string& program) {
+  return "Usage: " + program + " [OPTION]\n"
+         "A street fight for two, on one line, in seven rooms of a night city.\n\n"
+         "  --replay FILE  watch a recorded match (replays are kept in the data folder)\n"
+         "  --host [PORT]  wait for another player to join online, on PORT (default 7710)\n"
+         "  --join HOST[:PORT]\n"
+         "                 join the game hosted at HOST (an IPv6 address as [ADDRESS]:PORT)\n"
+         "  --version      print the version and exit\n"
+         "  -h, --help     print this help and exit\n";
+}

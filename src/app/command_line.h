@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/online_command_line.h"
+
+// The game's few command-line options.
+struct CommandLine {
+  bool help = false;
+  bool version = false;
+  std::string replayFile;  // --replay FILE: watch this replay instead of the main menu
+  OnlineStart online;      // --host [PORT] / --join HOST[:PORT]: start on the online waiting screen
+  std::string error;       // set when the arguments cannot be used
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);  // without the program name
+
+// The text of --help.
+std::string CommandLineHelp(const std::string& program);

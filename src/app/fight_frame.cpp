@@ -1,0 +1,25 @@
+#include "app/fight_frame.h"
+
+#include "app/app.h"
+#include "app/fight_bindings.h"
+#include "app/replay_playback.h"
+#include "app/replay_recorder.h"
+#include "app/replay_wiring.h"
+#include "arena/arena.h"
+#include "arena/arena_audio.h"
+#include "fight/fight.h"
+#include "screens/screen_rules.h"
+#include "screens/screens.h"
+
+void RunFightFrame() {
+  if (ReplayPlayback.active) return RunReplayFightFrame();
+  ServiceFightMusic(FrameClock.step);
+  FighterCommand commands[2];
+  BuildFighterCommands(KeyState, MatchState.gameMode == TwoPlayers, ActiveFightBindings, commands);
+  RecordReplayFrame(FrameClock.step, FrameClock.fightTick, commands);
+  const MatchOutcome outcome = FightTick(commands, FrameClock.step, FrameClock.fightTick);
+  if (outcome.finished) StoreFinishedReplay();
+  DrawArenaFrame();
+  DrawFightOverlays();
+  ApplyMatchOutcome(outcome);
+}
