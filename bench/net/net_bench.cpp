@@ -3,8 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
+#include "app/fight_rollback_simulation.h"
+#include "app/match_runner.h"
+#include "fight/fight.h"
 #include "net/net_messages.h"
 #include "net/online_match.h"
 #include "net/toy_simulation.h"
@@ -46,6 +50,26 @@ void RollbackAtFullDepth(benchmark::State& state) {
   state.counters["rollback_depth"] = benchmark::Counter(static_cast<double>(depth) / static_cast<double>(state.iterations()));
 }
 BENCHMARK_TEMPLATE(RollbackAtFullDepth, ToySimulation)->Unit(benchmark::kMicrosecond);
+
+// The same with the game's fight (headless): a running quick fight whose fighters' lives are kept
+// up, so it never ends. This is the cost that must leave room for 60 frames a second.
+struct RunningFight : FightRollbackSimulation {
+  RunningFight() {
+    LoadRoster();
+    MatchSetup setup;
+    setup.characters[0] = 0;
+    setup.characters[1] = 3;
+    setup.gameMode = TwoPlayers;
+    runner = std::make_unique<MatchRunner>(setup);
+    runner->Start();
+  }
+  void Advance(const FighterCommand (&commands)[2], bool resimulating) override {
+    FightRollbackSimulation::Advance(commands, resimulating);
+    FighterStatuses[0].life = FighterStatuses[1].life = 100.0f;
+  }
+  std::unique_ptr<MatchRunner> runner;
+};
+BENCHMARK_TEMPLATE(RollbackAtFullDepth, RunningFight)->Unit(benchmark::kMicrosecond);
 
 std::uint32_t NowMs() {
   using namespace std::chrono;
