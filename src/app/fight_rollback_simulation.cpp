@@ -8,14 +8,16 @@
 void FightRollbackSimulation::Save(std::vector<std::uint8_t>& state) {
   FightSnapshot snapshot;
   SaveFightState(snapshot);
-  state.resize(sizeof snapshot);
+  state.resize(sizeof snapshot + sizeof outcome_);
   std::memcpy(state.data(), &snapshot, sizeof snapshot);
+  std::memcpy(state.data() + sizeof snapshot, &outcome_, sizeof outcome_);
 }
 
 void FightRollbackSimulation::Restore(const std::vector<std::uint8_t>& state) {
   FightSnapshot snapshot;
-  if (state.size() != sizeof snapshot) return;  // a slot never saved
+  if (state.size() != sizeof snapshot + sizeof outcome_) return;  // a slot never saved
   std::memcpy(&snapshot, state.data(), sizeof snapshot);
+  std::memcpy(&outcome_, state.data() + sizeof snapshot, sizeof outcome_);
   RestoreFightState(snapshot);
 }
 
@@ -23,7 +25,8 @@ void FightRollbackSimulation::Advance(const FighterCommand (&commands)[2], bool 
   FightHooks& game = Hooks();
   ResimulationHooks again(game);
   if (resimulating) SetFightHooks(&again);
-  lastOutcome_ = FightTick(commands, kOnlineFightStep, true);
+  const MatchOutcome outcome = FightTick(commands, kOnlineFightStep, true);
+  if (outcome.finished && !outcome_.finished) outcome_ = outcome;
   if (resimulating) SetFightHooks(&game);
 }
 

@@ -15,9 +15,10 @@ class FightRollbackSimulation : public RollbackSimulation {
   void Advance(const FighterCommand (&commands)[2], bool resimulating) override;
   std::uint64_t Hash() override;
 
-  // What the latest tick simulated reported (finished once the deciding knock-out ran out).
-  const MatchOutcome& LastOutcome() const { return lastOutcome_; }
+  // Whether a tick of the simulated fight so far reported the match finished (part of the saved
+  // state, so a rollback takes back a finish that only a wrong prediction brought).
+  const MatchOutcome& Outcome() const { return outcome_; }
 
  private:
-  MatchOutcome lastOutcome_;
+  MatchOutcome outcome_;
 };

@@ -19,6 +19,7 @@ namespace {
 void EscapeToPause() {
   if (ReplayPlayback.active) return HandleReplayKeys();
   if (KeyState[VirtualKey::Escape] == 0 || ScreenFlow.gameState != GameState::Fight) return;
+  if (OnlineFightActive()) return LeaveOnlineFight();  // online there is no pause
   if (MatchState.introActive || MatchState.knockoutActive) return;
   SilenceFightForPause();
   ScreenFlow.gameState = GameState::Pause;

@@ -1,8 +1,11 @@
 #include "app/online_play.h"
 
+#include <chrono>
 #include <memory>
 #include <random>
 
+#include "app/fight_rollback_simulation.h"
+#include "app/game_options.h"
 #include "app/game_path.h"
 #include "app/replay_file.h"
 #include "fight/fight.h"
@@ -22,6 +25,17 @@ std::string Waiting;   // the waiting screen's first line while nothing has happ
 bool InSetup = false;  // the handshake passed and the set-up screen was entered
 std::uint32_t Seed = 0;
 OnlineStart Requested;
+
+// The online fight: the fight under rollback, its session, and the ticks the fixed clock owes.
+std::unique_ptr<FightRollbackSimulation> OnlineFight;
+std::unique_ptr<OnlineMatch> Match;
+std::uint32_t FightStartMs = 0;
+constexpr int kMostTicksPerFrame = 4;  // a long frame catches up a little at a time
+
+std::uint32_t NowMs() {
+  using namespace std::chrono;
+  return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
 
 // The version and the content this game runs; the content is hashed once, when first needed.
 const GameIdentity& OwnIdentity() {
@@ -71,6 +85,33 @@ void EnterSetup() {
   ScreenFlow.gameState = GameState::OnlineSetup;
   ResetMenuTransition();
   SendSetup();
+}
+
+// Both pressed FIGHT: the same fight starts on both sides, from the host's arena and seed.
+void StartOnlineFight() {
+  InSetup = false;
+  MatchState.gameMode = GameMode::TwoPlayers;
+  ScreenFlow.gameState = GameState::Fight;
+  ResetMenuTransition();
+  PrepareFightStart();
+  StartFight(MatchState.arena, Seed);
+  RollbackConfig config;
+  config.localSide = OnlineScreen.localSide;
+  config.inputDelay = UserOptions.onlineInputDelay;
+  OnlineFight = std::make_unique<FightRollbackSimulation>();
+  FightStartMs = NowMs();
+  Match = std::make_unique<OnlineMatch>(*Connection, *OnlineFight, config, FightStartMs);
+}
+
+// The fight is over on this side: back to the waiting screen with why.
+void EndOnlineFight(const std::string& message, const std::string& detail) {
+  Match.reset();
+  OnlineFight.reset();
+  EndFight(true);
+  LeaveOnline();
+  ScreenFlow.gameState = GameState::OnlineWaiting;
+  ResetMenuTransition();
+  Show(message, detail);
 }
 
 void HandleSetupMessage(const std::vector<std::uint8_t>& bytes) {
@@ -134,9 +175,7 @@ void ServiceOnline() {
         HandleSetupMessage(bytes);
         if (!Connection) return;
       }
-      if (OnlineScreen.localReady && OnlineScreen.peerReady) {
-        EndConnection("Both players are ready.", "The online fight is not in this build yet.");
-      }
+      if (OnlineScreen.localReady && OnlineScreen.peerReady) StartOnlineFight();
       break;
     case ConnectionPhase::Refused:
       if (Connection->IsHost()) {  // shown, and the host waits for the next player
@@ -149,6 +188,43 @@ void ServiceOnline() {
       break;
     case ConnectionPhase::Failed: EndConnection(Connection->Message(), ""); break;
   }
+}
+
+bool OnlineFightActive() { return Match != nullptr; }
+
+void RunOnlineTicks(FighterCommand local) {
+  if (!Match) return;
+  RollbackSession& session = Match->Session();
+  const std::uint32_t now = NowMs();
+  const std::uint32_t due = (now - FightStartMs) * kOnlineTicksPerSecond / 1000;
+  for (int i = 0; i < kMostTicksPerFrame && session.CurrentTick() < due; ++i) {
+    if (!Match->Frame(local, now)) break;
+  }
+  Match->Pump(now);
+  switch (session.Status()) {
+    case SessionStatus::Running: break;
+    case SessionStatus::Desync:
+      return EndOnlineFight("The two games fell out of step at tick " + std::to_string(session.DesyncTick()) + ".",
+                            "The match was ended.");
+    case SessionStatus::PeerLeft: return EndOnlineFight("The other player left the match.", "");
+    case SessionStatus::Left: return EndOnlineFight("You left the match.", "");
+    case SessionStatus::ConnectionLost: return EndOnlineFight(kConnectionLostText, "");
+  }
+  const MatchOutcome& outcome = OnlineFight->Outcome();
+  if (outcome.finished && session.StateConfirmed()) {
+    EndOnlineFight(outcome.winner == OnlineScreen.localSide ? "You won the match." : "You lost the match.", "");
+  }
+}
+
+void LeaveOnlineFight() {
+  if (Match) Match->Session().Leave();
+  RunOnlineTicks(FighterCommand{});
+}
+
+std::string OnlineFightStats() {
+  if (!Match) return {};
+  const RollbackSession& session = Match->Session();
+  return "PING " + std::to_string(session.PingMs()) + " MS  ROLLBACK " + std::to_string(session.LastRollbackDepth());
 }
 
 void RequestOnlineStart(const OnlineStart& start) { Requested = start; }

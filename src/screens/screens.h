@@ -37,6 +37,8 @@ void DrawMenus();
 // --- the fight's overlays, drawn from ShownFight after the arena ---
 // The HUD, then the round intro or the knock-out banner where the fight tick shows them.
 void DrawFightOverlays();
+// A line at the bottom centre over the fight (the online ping and rollback depth).
+void DrawFightCornerText(const char* text);
 void DrawHud();
 void DrawRoundIntro();
 void DrawKnockoutOverlay();

@@ -1,6 +1,6 @@
 // Two games under brelloch-driver on this machine, one hosting on 127.0.0.1:7710 and one joining:
-// through the handshake to the online set-up and both players' FIGHT, and a joiner whose content
-// differs refused on both sides. One test, so the two scenarios never share the port at once.
+// through the handshake and the online set-up into the fight, which the host leaves with Escape
+// and the joiner sees left; and a joiner whose content differs refused on both sides. One test, so the two scenarios never share the port at once.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -80,17 +80,23 @@ const char* const kJoinStart =
     "key press Return\n"
     "expect online \"Connecting to localhost\"\n";
 
-TEST(OnlineEndToEnd, TwoGamesMeetOnTheSetUpScreenAndAMismatchIsRefusedOnBothSides) {
+TEST(OnlineEndToEnd, TwoGamesFightUntilOneLeavesAndAMismatchIsRefusedOnBothSides) {
   Game host = Prepare("host", std::string(kHostStart) +
                                   "until state OnlineSetup within 100000\n"
                                   "click 192 416\n"  // the host's own fighter
                                   "click 740 566\n"  // FIGHT
-                                  "until online \"Both players are ready.\" within 100000\n");
+                                  "until state Fight within 100000\n"
+                                  "frames 5\n"
+                                  "key press Escape\n"  // no pause online: the host leaves
+                                  "until state OnlineWaiting within 1000\n"
+                                  "expect online \"You left the match.\"\n");
   Game joiner = Prepare("joiner", std::string(kJoinStart) +
                                       "until state OnlineSetup within 100000\n"
                                       "click 760 416\n"
                                       "click 740 566\n"
-                                      "until online \"Both players are ready.\" within 100000\n");
+                                      "until state Fight within 100000\n"
+                                      "until state OnlineWaiting within 100000\n"
+                                      "expect online \"The other player left the match.\"\n");
   RunBoth(host, joiner);
   EXPECT_EQ(host.exitCode, 0) << host.errors;
   EXPECT_EQ(joiner.exitCode, 0) << joiner.errors;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/fight_rollback_simulation.h"
+#include "app/frame_clock.h"
 #include "app/match_runner.h"
 #include "fight/fight.h"
 #include "fight/fight_snapshot.h"
@@ -89,7 +90,12 @@ TEST(OnlineFightSync, BothSidesEndOnTheStateOfTheSameCommandsPlayedOffline) {
   while (network.now < end && !done()) {
     network.now += 16;
     network.Deliver(sessions);
-    for (int side = 0; side < 2; ++side) sessions[side]->Tick(ScriptedCommand(side, sessions[side]->CurrentTick()), network.now);
+    for (int side = 0; side < 2; ++side) {
+      FrameClock.step = side == 0 ? 1.0f : 3.0f;  // the two games' frames differ
+      FrameClock.fightTick = side == 0;
+      AnimClock += FrameClock.step;
+      sessions[side]->Tick(ScriptedCommand(side, sessions[side]->CurrentTick()), network.now);
+    }
   }
   for (int side = 0; side < 2; ++side) {
     ASSERT_EQ(sessions[side]->Status(), SessionStatus::Running);
