@@ -5,7 +5,8 @@
 
 // The game's fight under the rollback session: a tick is FightTick at the fixed online step, a
 // state is the fight's snapshot, and ticks simulated again after a rollback run behind
-// ResimulationHooks so their sounds and particles are not played twice.
+// ResimulationHooks so their sounds and particles are not played twice. The drawing's record of
+// the animation it started (Fighter::shownAction) stays out of the hash and out of rollbacks.
 constexpr float kOnlineFightStep = 100.0f / 60.0f;  // hundredths of a second per tick, 60 ticks a second
 
 class FightRollbackSimulation : public RollbackSimulation {
