@@ -26,7 +26,7 @@ rm -rf "$out/seeds"
 if [ $# -gt 0 ]; then
   targets=("$@")
 else
-  targets=(fuzz_bmp fuzz_tga fuzz_bhm fuzz_animation_table fuzz_ms3d fuzz_shader_source fuzz_settings fuzz_career fuzz_net_message)
+  targets=(fuzz_bmp fuzz_tga fuzz_bhm fuzz_animation_table fuzz_ms3d fuzz_shader_source fuzz_settings fuzz_bindings fuzz_career fuzz_net_message)
 fi
 
 failed=()

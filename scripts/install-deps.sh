@@ -17,7 +17,7 @@ packages=(
   libenet-dev libxxhash-dev
   xvfb xauth x11-utils
   imagemagick sox
-  espeak-ng
+  espeak-ng flite festival festvox-us-slt-hts festvox-kallpc16k festvox-kdlpc16k libebur128-dev
   clang llvm libclang-rt-dev
 )
 

@@ -4,7 +4,7 @@
 
 #include "app/frame_clock.h"  // FrameClock, AnimClock
 #include "app/game_path.h"    // NativePath
-#include "app/input_state.h"  // KeyState, KeyLatch, WindowActive, VirtualKey
+#include "app/input_state.h"  // KeyState, WindowActive, VirtualKey
 #include "app/pointer.h"      // ReadPointer
 #include "app/settings.h"     // Settings, ReadSettings, WriteSettings
 #include "app/timer.h"        // TimerStart, TimerNowMs

@@ -17,6 +17,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return line;
       }
       line.replayFile = arguments[++i];
+    } else if (a == "--replay-speed") {
+      const std::string speed = i + 1 < arguments.size() ? arguments[++i] : "";
+      if (speed != "1" && speed != "2" && speed != "4") {
+        line.error = "--replay-speed takes 1, 2 or 4";
+        return line;
+      }
+      line.replaySpeed = speed[0] - '0';
     } else {
       line.error = "unknown option '" + a + "'";
       return line;
@@ -29,6 +36,7 @@ std::string CommandLineHelp(const std::string& program) {
   return "Usage: " + program + " [OPTION]\n"
          "A street fight for two, on one line, in seven rooms of a night city.\n\n"
          "  --replay FILE  watch a recorded match (replays are kept in the data folder)\n"
+         "  --replay-speed N  watch it at 1, 2 or 4 times its speed\n"
          "  --host [PORT]  wait for another player to join online, on PORT (default 7710)\n"
          "  --join HOST[:PORT]\n"
          "                 join the game hosted at HOST (an IPv6 address as [ADDRESS]:PORT)\n"

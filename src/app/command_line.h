@@ -10,6 +10,7 @@ struct CommandLine {
   bool help = false;
   bool version = false;
   std::string replayFile;  // --replay FILE: watch this replay instead of the main menu
+  int replaySpeed = 1;     // --replay-speed 1, 2 or 4
   OnlineStart online;      // --host [PORT] / --join HOST[:PORT]: start on the online waiting screen
   std::string error;       // set when the arguments cannot be used
 };

@@ -39,6 +39,15 @@ FightBindings DefaultFightBindings() {
   set(1, FightInput::HandToHead, 'I');
   set(1, FightInput::HandToBody, 'O');
   set(1, FightInput::LegToBody, 'P');
+  for (int fighter = 0; fighter < 2; ++fighter) {
+    PadButton (&pad)[kFightInputCount] = b.pad[fighter];
+    pad[static_cast<int>(FightInput::Forward)] = fighter == 0 ? PadButton::DpadRight : PadButton::DpadLeft;
+    pad[static_cast<int>(FightInput::Back)] = fighter == 0 ? PadButton::DpadLeft : PadButton::DpadRight;
+    pad[static_cast<int>(FightInput::Block)] = PadButton::RightShoulder;
+    pad[static_cast<int>(FightInput::HandToHead)] = PadButton::X;
+    pad[static_cast<int>(FightInput::HandToBody)] = PadButton::A;
+    pad[static_cast<int>(FightInput::LegToBody)] = PadButton::B;
+  }
   return b;
 }
 

@@ -4,6 +4,7 @@
 #include "app/fight_bindings.h"
 #include "app/game_options.h"
 #include "app/online_play.h"
+#include "app/pad_commands.h"
 #include "app/replay_playback.h"
 #include "app/replay_recorder.h"
 #include "app/replay_wiring.h"
@@ -35,7 +36,9 @@ void RunFightFrame() {
   if (OnlineFightActive()) return RunOnlineFightFrame();
   ServiceFightMusic(FrameClock.step);
   FighterCommand commands[2];
-  BuildFighterCommands(KeyState, MatchState.gameMode == TwoPlayers, ActiveFightBindings, commands);
+  const bool twoHumans = MatchState.gameMode == TwoPlayers;
+  BuildFighterCommands(KeyState, twoHumans, ActiveFightBindings, commands);
+  AddPadCommands(Pads, twoHumans, ActiveFightBindings, commands);
   RecordReplayFrame(FrameClock.step, FrameClock.fightTick, commands);
   const MatchOutcome outcome = FightTick(commands, FrameClock.step, FrameClock.fightTick);
   if (outcome.finished) StoreFinishedReplay();

@@ -1,7 +1,10 @@
 #include "app/fight_wiring.h"
 
 #include "app/fight_sound_wiring.h"
+#include "app/game_options.h"
+#include "app/pad_commands.h"
 #include "arena/arena.h"
+#include "fight/fight.h"
 #include "fight/fight_hooks.h"
 #include "platform/platform.h"
 #include "render/render.h"
@@ -11,6 +14,21 @@ namespace {
 
 static_assert(kHitParticleCount == kHitParticlesPerSet, "one particle per launched velocity");
 static_assert(static_cast<int>(FightSound::MenuClick) == kFightSoundCount, "MenuClick follows the fight sounds");
+
+constexpr float kVictimRumble = 0.8f;
+constexpr float kStrikerRumble = 0.35f;
+constexpr int kHitRumbleMs = 180;
+
+// A landed hit shakes the pad of the fighter hit, and a little the pad of the one who struck.
+void RumbleForHit(int victim) {
+  if (!UserOptions.rumble) return;
+  int slotOf[2];
+  PadsOfFighters(Pads, MatchState.gameMode == TwoPlayers, ActiveFightBindings, slotOf);
+  for (int fighter = 0; fighter < 2; ++fighter) {
+    if (slotOf[fighter] < 0) continue;
+    RumblePad(Pads.slot[slotOf[fighter]].id, fighter == victim ? kVictimRumble : kStrikerRumble, kHitRumbleMs);
+  }
+}
 
 struct GameFightHooks final : FightHooks {
   void PlaySound(FightSound sound) override { PlayFightSoundNumber(static_cast<int>(sound)); }
@@ -45,11 +63,19 @@ struct GameFightHooks final : FightHooks {
     ViewDirection = Vector3{direction.x, direction.y, direction.z};
   }
 
-  void DeactivateHitParticles() override { ::DeactivateHitParticles(); }
+  void DeactivateHitParticles() override {
+    ::DeactivateHitParticles();
+    ClearImpactFlashes();
+  }
   void LaunchHitParticles(int victim, const FightVector& hitPosition,
                           const float (&velocities)[kHitParticleCount][3]) override {
     const float position[3] = {hitPosition.x, hitPosition.y, hitPosition.z};
     ::LaunchHitParticles(HitParticleSets[victim], position, velocities);
+    RumbleForHit(victim);
+    // The flash sits where the sparks start: lifted like them by the attacker's kind of blow.
+    const float lift = HitParticleLift(FighterStatuses[1 - victim].attackKind);
+    const float flashAt[3] = {position[0], position[1] + lift, position[2]};
+    LaunchImpactFlash(victim, ImpactKind::Hit, flashAt);
   }
 
   void CentrePointer() override { WarpPointer(320, 240); }

@@ -13,6 +13,7 @@ void AdvanceFrameClock(float firstReadingMs, float secondReadingMs) {
   const float tenths = secondReadingMs / 100.0f;
   FrameClock.step = std::fabs(tenths - FrameClock.lastTenths) * 10.0f;
   FrameClock.lastTenths = tenths;
+  FrameClock.elapsedStep = FrameClock.step;
 
   // A frame of 50 ms or more is not simulated: the fight stands still and everything else moves a little.
   if (FrameClock.step >= 5.0f) {

@@ -5,6 +5,7 @@
 struct FrameClockState {
   float step = 0.0f;             // 1.67 at 60 frames per second; 0.1 after a frame of 50 ms or more
   bool fightTick = false;        // the fight advances only in frames whose measured step was below 5
+  float elapsedStep = 0.0f;      // the measured step, before a slow frame's 0.1: what paces a replay
   float framesPerSecond = 0.0f;  // 1 / seconds since the previous frame (infinite for equal readings)
   float lastSeconds = 0.0f;      // timer reading of the previous frame, seconds
   float lastTenths = 0.0f;       // timer reading of the previous frame, tenths of a second

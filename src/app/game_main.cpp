@@ -1,12 +1,15 @@
 // The program: start-up sequence, main loop and exit sequence.
 #include "app/app.h"
 #include "app/audio_steps.h"
+#include "app/bindings_file.h"
 #include "app/fight_wiring.h"
 #include "app/game_options.h"
 #include "app/game_window.h"
 #include "app/online_play.h"
+#include "app/pad_state.h"
 #include "app/replay_playback.h"
 #include "app/replay_wiring.h"
+#include "app/user_folders.h"
 #include "app/window_procedure.h"
 #include "fight/fight.h"
 #include "platform/platform.h"
@@ -15,12 +18,28 @@
 
 namespace {
 
-// Escape leaves a running fight for the pause screen, never during the intro or a knock-out.
+// SDL's gamecontrollerdb.txt format, in the config folder, for pads SDL does not know.
+constexpr const char* kPadMappingFileName = "gamecontrollerdb.txt";
+
+bool AnyPadHoldsStart() {
+  for (const PadRecord& pad : Pads.slot) {
+    if (pad.Holds(PadButton::Start)) return true;
+  }
+  return false;
+}
+
+// Escape, a pad's Start or a pad pulled out leave a running fight for the pause screen, never
+// during the intro or a knock-out; a pad pulled out then pauses as soon as they are over.
 void EscapeToPause() {
   if (ReplayPlayback.active) return HandleReplayKeys();
-  if (KeyState[VirtualKey::Escape] == 0 || ScreenFlow.gameState != GameState::Fight) return;
+  if (ScreenFlow.gameState != GameState::Fight) {
+    PadPulledOutOfFight = false;
+    return;
+  }
+  if (KeyState[VirtualKey::Escape] == 0 && !AnyPadHoldsStart() && !PadPulledOutOfFight) return;
   if (OnlineFightActive()) return LeaveOnlineFight();  // online there is no pause
   if (MatchState.introActive || MatchState.knockoutActive) return;
+  PadPulledOutOfFight = false;
   SilenceFightForPause();
   ScreenFlow.gameState = GameState::Pause;
   ResetPreFightSlides();
@@ -40,7 +59,6 @@ int RunMainLoop() {
     const bool done = (WindowActive && !RunFrame()) || ScreenFlow.QuitRequested;
     if (!done) SwapWindowBuffers();
     EscapeToPause();
-    ClearReleasedKeyLatches();
     if (done) return 0;
   }
 }
@@ -52,6 +70,8 @@ void ExitSequence() {
   CloseAudioAtExit();
   WriteSettings();
   WriteGameOptions();
+  WriteBindings();
+  StopGamepads();
   SaveCareerAtExit();
   DestroyGameWindow();
 }
@@ -61,6 +81,7 @@ void ExitSequence() {
 int GameMain() {
   ReadSettings();
   ReadGameOptions();
+  ReadBindings();
   InstallFightHooks();
   if (!OpenAudioOrSayWhy()) return -1;
   if (!CreateGameWindow("Brelloch", Settings.width, Settings.height, Settings.colourBits, true,
@@ -68,6 +89,7 @@ int GameMain() {
     CloseAudioAtExit();
     return 0;
   }
+  StartGamepads(ConfigFilePath(kPadMappingFileName));
   const int exitCode = RunMainLoop();
   ExitSequence();
   return exitCode;

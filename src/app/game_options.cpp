@@ -6,7 +6,6 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
-#include <sys/stat.h>
 
 #include "app/user_folders.h"
 
@@ -23,6 +22,8 @@ struct OptionKey {
 
 constexpr OptionKey kOptionKeys[] = {
     {"vsync", &GameOptions::vsync, 0, 1},
+    {"rumble", &GameOptions::rumble, 0, 1},
+    {"subtitles", &GameOptions::subtitles, 0, 1},
     {"online_input_delay", &GameOptions::onlineInputDelay, 0, kMaxInputDelay},
     {"show_ping_and_rollback", &GameOptions::showPingAndRollback, 0, 1},
 };
@@ -128,11 +129,7 @@ bool WriteGameOptionsTo(const std::string& path) {
 void ReadGameOptions() { ReadGameOptionsFrom(ConfigFilePath(kOptionsFileName)); }
 
 void WriteGameOptions() {
-  const std::string folder = ConfigFolder();
-  // The config folder may not exist on a first run: make it and its parent.
-  const auto slash = folder.rfind('/');
-  if (slash != std::string::npos && slash > 0) ::mkdir(folder.substr(0, slash).c_str(), 0755);
-  ::mkdir(folder.c_str(), 0755);
+  MakeConfigFolder();
   if (!WriteGameOptionsTo(ConfigFilePath(kOptionsFileName))) {
     std::cerr << "Brelloch: could not write " << ConfigFilePath(kOptionsFileName) << "; options not saved\n";
   }

@@ -9,7 +9,9 @@
 // Every field is a whole number with its own range; a feature adds a field here and a key in
 // game_options.cpp.
 struct GameOptions {
-  int vsync = 1;  // 1: wait for the display's refresh
+  int vsync = 1;      // 1: wait for the display's refresh
+  int rumble = 1;     // 1: a pad that can rumbles on a landed hit
+  int subtitles = 0;  // 1: the spoken lines are shown as text (always while the sound is off)
   int onlineInputDelay = kDefaultInputDelay;  // 0..kMaxInputDelay ticks, online matches only
   int showPingAndRollback = 0;                // 1: online fights show the ping and the rollback depth
 };

@@ -2,16 +2,14 @@
 
 #include <cstdint>
 
-// Keyboard tables indexed by Windows virtual-key code; the platform layer maps its key codes to these.
-// Both live for the whole run and are never cleared as a whole.
+// The keyboard, indexed by Windows virtual-key code; the platform layer maps its key codes to these.
+// Lives for the whole run and is never cleared as a whole. The fight never reads it: the fight
+// frame turns it into commands (fight_bindings.h).
 extern std::uint8_t KeyState[256];  // 1 while the key is down
-extern std::uint8_t KeyLatch[256];  // set by the fight when it acts on a press; cleared once the key is up
 
 // False while the window is deactivated or minimised: no frame runs then.
 extern bool WindowActive;
 
-// Clears the latch of every key that is up (once per main-loop round without a message).
-void ClearReleasedKeyLatches();
 
 // The virtual-key codes the game and its help screen name. Letters and digits are their ASCII
 // upper-case codes ('Z' = 0x5A, '0' = 0x30).

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   }
   if (!line.replayFile.empty()) {
     std::string error;
-    if (!ChooseReplayToWatch(line.replayFile.c_str(), error)) {
+    if (!ChooseReplayToWatch(line.replayFile.c_str(), line.replaySpeed, error)) {
       std::fprintf(stderr, "brelloch: %s: %s\n", line.replayFile.c_str(), error.c_str());
       return 1;
     }

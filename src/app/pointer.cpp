@@ -14,9 +14,13 @@ void ClientToMenuUnits(int clientX, int clientY, int clientWidth, int clientHeig
 void ReadPointer() {
   int x = 0;
   int y = 0;
+  ReadPointerPosition(x, y);
+  SetPointerFromClient(x, y);
+}
+
+void SetPointerFromClient(int clientX, int clientY) {
   int width = 0;
   int height = 0;
-  ReadPointerPosition(x, y);
   WindowClientSize(width, height);
-  ClientToMenuUnits(x, y, width, height, ScreenFlow.PointerX, ScreenFlow.PointerY);
+  ClientToMenuUnits(clientX, clientY, width, height, ScreenFlow.PointerX, ScreenFlow.PointerY);
 }

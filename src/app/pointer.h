@@ -10,3 +10,7 @@ void ReadPointer();
 // A position in the window's client area (of clientWidth × clientHeight) in menu units, truncated
 // toward zero; an empty client area leaves the position as it is.
 void ClientToMenuUnits(int clientX, int clientY, int clientWidth, int clientHeight, int& menuX, int& menuY);
+
+// Sets ScreenFlow.PointerX and PointerY from a position in the window's client coordinates (a
+// click's own place).
+void SetPointerFromClient(int clientX, int clientY);

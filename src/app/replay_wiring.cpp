@@ -20,6 +20,7 @@ namespace {
 
 Replay chosenReplay;
 bool replayChosen = false;
+int chosenSpeed = 1;
 
 void SayWhyNot(const std::string& error) {
   const std::string text = "The replay cannot be played: " + error + ".";
@@ -64,8 +65,9 @@ void ConnectReplayEffects() {
   e.watchLastReplay = WatchNewest;
 }
 
-bool ChooseReplayToWatch(const char* path, std::string& error) {
+bool ChooseReplayToWatch(const char* path, int speed, std::string& error) {
   replayChosen = ReadReplayFile(path, chosenReplay, error) && ReplayPlayable(chosenReplay, error);
+  chosenSpeed = speed;
   return replayChosen;
 }
 
@@ -73,12 +75,14 @@ bool StartChosenReplay() {
   if (!replayChosen) return false;
   replayChosen = false;
   StartReplayPlayback(chosenReplay);
+  ReplayPlayback.speed = chosenSpeed;
   return true;
 }
 
 void RunReplayFightFrame() {
   ServiceFightMusic(FrameClock.step);
-  const bool ended = PlayDueReplayFrames(FrameClock.step);
+  // A replay keeps the pace of the recording however slowly the frames are drawn.
+  const bool ended = PlayDueReplayFrames(FrameClock.elapsedStep);
   DrawArenaFrame();
   DrawFightOverlays();
   DrawPlaybackLine();

@@ -8,7 +8,7 @@ void ConnectReplayEffects();
 
 // `brelloch --replay FILE`: checked before the window opens, played once the loading is over.
 // False with `error` set when the file cannot be played.
-bool ChooseReplayToWatch(const char* path, std::string& error);
+bool ChooseReplayToWatch(const char* path, int speed, std::string& error);
 // After the loading phase: starts the chosen replay, if any. True when one started.
 bool StartChosenReplay();
 

@@ -11,3 +11,6 @@ std::string DataFolder();
 // A file inside one of them; the folder is not created here.
 std::string ConfigFilePath(const std::string& name);
 std::string DataFilePath(const std::string& name);
+
+// Makes the config folder and its parent where they are missing (a first run has neither).
+void MakeConfigFolder();

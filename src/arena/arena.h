@@ -6,6 +6,7 @@
 #include "arena/arena_lights.h"   // ArenaLightTable, LampSwing, ranking (GL-free)
 #include "arena/camera.h"         // Camera, ListenerPosition, StartFightCamera, ResetCameraSway (GL-free)
 #include "arena/hit_particles.h"  // HitParticleSets, DeactivateHitParticles, LaunchHitParticles (GL-free)
+#include "arena/impact_flashes.h"  // ImpactFlashes, LaunchImpactFlash, ClearImpactFlashes (GL-free)
 
 class Ms3dModel;
 
@@ -40,6 +41,10 @@ void DrawSwingingLamps(int arena, float step);
 
 // Both particle sets: recycle, draw facing the viewer at ListenerPosition, move.
 void DrawHitParticles();
+
+// The flashes of hits, blocks and the knock-out (launched here when the knock-out begins), added to
+// the picture over everything of the scene; then ages them by the frame's step.
+void DrawImpactFlashes();
 
 // One camera-facing diamond of half-sizes (sx, sy, sz) at `centre`, seen from `eye`.
 void DrawBillboard(const double eye[3], const double centre[3], double sx, double sy, double sz);

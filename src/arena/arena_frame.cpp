@@ -46,6 +46,7 @@ void DrawArenaFrame() {
   glLoadIdentity();
   ApplyCamera(false);
   DrawHitParticles();
+  DrawImpactFlashes();
 
   glLoadIdentity();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+#include "platform/pad_codes.h"
 
 // The services of the desktop that the game uses, in the shape the game expects of them.
 // Everything behind this header is SDL; nothing of SDL is visible in front of it.
@@ -45,22 +48,55 @@ enum class MessageKind {
   RightButtonDown,
   RightButtonUp,
   PointerMove,
+  PadAdded,        // pad: a game controller was plugged in (or was there at start)
+  PadRemoved,      // pad: it was pulled out
+  PadButtonDown,   // pad, button
+  PadButtonUp,
+  PadAxisMotion,   // pad, axis, axisValue
+  DevicesChanged,  // automated runs only, between the script and this layer (see Automation)
 };
 
 struct WindowMessage {
   MessageKind kind = MessageKind::PointerMove;
   int virtualKey = 0;  // Windows virtual-key code, 0 for a key the game has no code for
+  bool repeat = false; // KeyDown: sent again by auto-repeat
   int width = 0;
   int height = 0;
   bool active = false;
   bool minimised = false;
   int exitCode = 0;
+  int x = 0;  // button messages: where the press happened, in the window's client coordinates
+  int y = 0;
+  int pad = -1;  // pad messages: the controller's id, unique for the run (a re-plugged pad gets a new one)
+  PadButton button = PadButton::A;
+  PadAxis axis = PadAxis::LeftX;
+  int axisValue = 0;  // -32768 .. 32767 for the sticks (y grows downward), 0 .. 32767 for the triggers
 };
 
 // Removes the next waiting message; false when none is waiting (the main loop draws a frame then).
 bool PeekWindowMessage(WindowMessage& message);
 // The quit message is returned by the next PeekWindowMessage.
 void PostQuitMessage(int exitCode);
+
+// ---- Game controllers ----------------------------------------------------------------------
+
+// Opens the controllers with SDL's mapping database, then adds the mappings of userMappingFile (when
+// it exists), of the file named by SDL_GAMECONTROLLERCONFIG_FILE and of SDL_GAMECONTROLLERCONFIG, in
+// that order, so the environment of one run wins over the user's file. Pads already plugged in
+// arrive as PadAdded messages. False when the subsystem cannot start (the game runs without pads).
+bool StartGamepads(const std::string& userMappingFile);
+void StopGamepads();
+// Rumbles the pad (strength 0..1) for the given time; false when it has none or is gone.
+bool RumblePad(int pad, float strength, int milliseconds);
+
+// Virtual pads (SDL's virtual joysticks) for automated runs: the slot 0..3 of the script's pad.
+// In an automated run only virtual pads are seen, so a real pad on the machine cannot disturb it.
+bool AttachVirtualPad(int slot);
+bool DetachVirtualPad(int slot);
+void SetVirtualPadButton(int slot, PadButton button, bool down);
+void SetVirtualPadAxis(int slot, PadAxis axis, int value);
+// The strength of the strongest rumble the game asked of the virtual pad since it was attached (0: none).
+float VirtualPadRumble(int slot);
 
 // ---- The game window and its GL context ------------------------------------------------------
 
@@ -105,7 +141,8 @@ void SwapWindowBuffers();
 class Automation {
  public:
   virtual ~Automation() = default;
-  // The next scripted message; false when none is waiting (a frame runs).
+  // The next scripted message; false when none is waiting (a frame runs). A message of kind
+  // DevicesChanged never reaches the game: a virtual pad changed, and its own messages come first.
   virtual bool NextMessage(WindowMessage& message) = 0;
   virtual std::uint64_t Counter() = 0;
   virtual std::uint64_t CounterFrequency() = 0;

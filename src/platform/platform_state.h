@@ -4,6 +4,8 @@
 
 #include "platform/platform.h"
 
+constexpr int kVirtualPadSlots = 4;
+
 // What the platform layer keeps between calls. Lives for the whole run.
 struct PlatformState {
   SDL_Window* window = nullptr;     // null before OpenGameWindow and after DestroyGameWindowHandle
@@ -12,6 +14,9 @@ struct PlatformState {
   bool quitPosted = false;
   int quitCode = 0;
   bool reportedActive = true;  // the last activation reported, so focus and minimise do not repeat it
+  bool gamepadsStarted = false;
+  SDL_JoystickID virtualPad[kVirtualPadSlots] = {-1, -1, -1, -1};  // instance ids of attached virtual pads
+  float virtualRumble[kVirtualPadSlots] = {};  // the strongest rumble asked of each, 0..1
 };
 
 extern PlatformState Platform;

@@ -1,4 +1,5 @@
 // The message queue: SDL events turned into the window messages the game's window procedure knows.
+#include "platform/gamepad_events.h"
 #include "platform/key_mapping.h"
 #include "platform/platform_state.h"
 
@@ -40,6 +41,7 @@ bool TranslateWindowEvent(const SDL_WindowEvent& event, WindowMessage& message) 
 bool TranslateKey(const SDL_KeyboardEvent& event, WindowMessage& message) {
   const bool pressed = event.type == SDL_KEYDOWN;
   message.virtualKey = VirtualKeyFor(event.keysym.sym, event.keysym.scancode);
+  message.repeat = event.repeat != 0;
   if (IsSystemKey(message.virtualKey, event.keysym.mod, pressed)) {
     message.kind = pressed ? MessageKind::SystemKeyDown : MessageKind::SystemKeyUp;
   } else {
@@ -50,6 +52,9 @@ bool TranslateKey(const SDL_KeyboardEvent& event, WindowMessage& message) {
 
 bool TranslateButton(const SDL_MouseButtonEvent& event, WindowMessage& message) {
   const bool pressed = event.type == SDL_MOUSEBUTTONDOWN;
+  // A tap or a pen moves the pointer and presses in one go: the press carries its own place.
+  message.x = event.x;
+  message.y = event.y;
   if (event.button == SDL_BUTTON_LEFT) {
     message.kind = pressed ? MessageKind::LeftButtonDown : MessageKind::LeftButtonUp;
     return true;
@@ -79,20 +84,29 @@ bool Translate(const SDL_Event& event, WindowMessage& message) {
       message.kind = MessageKind::PointerMove;
       return true;
     default:
-      return false;
+      return TranslateControllerEvent(event, message);
   }
 }
 
+bool IsControllerEvent(Uint32 type) { return type >= SDL_CONTROLLERAXISMOTION && type <= SDL_CONTROLLERDEVICEREMAPPED; }
+
 // In an automated run the real window still reports its size and a termination signal still
-// closes it (so a timeout can stop a run gently); all other input is the script's.
+// closes it (so a timeout can stop a run gently), and the script's virtual pads speak through SDL;
+// all other input is the script's.
 bool NextAutomatedMessage(WindowMessage& message) {
-  SDL_Event event;
-  while (SDL_PollEvent(&event)) {
-    const bool resized =
-        event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED;
-    if (resized || event.type == SDL_QUIT) return Translate(event, message);
+  for (;;) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+      const bool resized =
+          event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED;
+      if ((resized || event.type == SDL_QUIT || IsControllerEvent(event.type)) && Translate(event, message)) {
+        return true;
+      }
+    }
+    if (!Platform.automation->NextMessage(message)) return false;
+    if (message.kind != MessageKind::DevicesChanged) return true;
+    message = WindowMessage{};
   }
-  return Platform.automation->NextMessage(message);
 }
 
 }  // namespace

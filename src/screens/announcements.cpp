@@ -37,6 +37,24 @@ void DrawRoundBanner() {
   glColor4f(1, 1, 1, 1);
 }
 
+// The knock-out's moment: the whole picture flashes white and fades back within a third of a second.
+constexpr float kKnockoutFlashSeconds = 0.35f;
+
+void DrawWhiteFlash(float opacity) {
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  glDisable(GL_TEXTURE_2D);
+  glColor4f(1, 1, 1, opacity);
+  glBegin(GL_QUADS);
+  glVertex2f(0, 0);
+  glVertex2f(800, 0);
+  glVertex2f(800, 600);
+  glVertex2f(0, 600);
+  glEnd();
+  glEnable(GL_TEXTURE_2D);
+  glColor4f(1, 1, 1, 1);
+}
+
 int WinnerBanner() {
   const FighterStatus* s = ShownFight.status;
   if (ScreenFlow.careerMode || ShownFight.match.gameMode == QuickFight) {
@@ -64,6 +82,7 @@ void DrawRoundIntro() {
 void DrawKnockoutOverlay() {
   BeginFightOverlay();
   const float t = ShownFight.match.RoundClock;
+  if (t >= 0 && t < kKnockoutFlashSeconds) DrawWhiteFlash(0.45f * (1 - t / kKnockoutFlashSeconds));
   if (t > 2 && t < 5) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);

@@ -33,8 +33,10 @@ float StoryPictureAlpha(int arena, int k, float clock) {
   return (start + length - clock) * 0.1f;
 }
 
+float StoryClockRate(int arena) { return arena == 1 ? 11.6f : 13.0f; }
+
 bool RunStoryClock(float step) {
-  StoryClock += (MatchState.arena == 1 ? 0.116f : 0.13f) * step;
+  StoryClock += StoryClockRate(MatchState.arena) * 0.01f * step;
   if (StoryClock <= kStoryEnd) return false;
   StoryClock = 0;
   LeaveCareerStory(StoryExit::Clock);

@@ -14,6 +14,9 @@ int StoryPictureCount(int arena);
 // the picture's window of the clock.
 float StoryPictureAlpha(int arena, int k, float clock);
 
+// How fast the story clock runs, in units per second (arena 1 has more pictures to show).
+float StoryClockRate(int arena);
+
 // One frame of the story clock. When it passes its end the story is left as by its clock.
 // Returns true if the story was left this frame.
 bool RunStoryClock(float step);

@@ -1,6 +1,10 @@
 #include <GL/gl.h>
 
+#include <string>
+
 #include "app/frame_clock.h"
+#include "app/game_options.h"
+#include "app/settings.h"
 #include "fight/fight.h"
 #include "render/render.h"
 #include "screens/career_story_rules.h"
@@ -9,6 +13,7 @@
 #include "screens/screen_flow.h"
 #include "screens/screens.h"
 #include "screens/slide_offsets.h"
+#include "screens/subtitles.h"
 
 namespace {
 
@@ -56,6 +61,10 @@ void DrawCareerStory() {
   if (RunStoryClock(FrameClock.step)) return;
 
   DrawStoryPictures(arena);
+  // The monologue starts with the story, so the story clock tells how far into it the voice is.
+  if (SubtitlesShown(UserOptions.subtitles, Settings.soundOn)) {
+    DrawSpokenLine(std::to_string(arena) + ".wav", StoryClock / StoryClockRate(arena));
+  }
 
   glColor4f(1, 1, 1, 1);
   glEnable(GL_LIGHTING);

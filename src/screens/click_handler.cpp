@@ -6,6 +6,7 @@
 #include "fight/fight.h"
 #include "screens/career_story_rules.h"
 #include "screens/character_pick.h"
+#include "screens/controls_rules.h"
 #include "screens/menu_buttons.h"
 #include "screens/more_option_rows.h"
 #include "screens/online_screen_rules.h"
@@ -150,7 +151,9 @@ void OnlinePick(int row) {
   ClickAndReset();
 }
 
-void Act(int row) {
+}  // namespace
+
+void ActOnButton(int row) {
   int* character = MatchState.character;
   switch (row) {
     case 1:
@@ -264,11 +267,17 @@ void Act(int row) {
     case 87:
     case 88:
     case 89: return OnlinePick(row);
-    default: return;
+    case kControlsButtonRow:
+      EnterControlsScreen();
+      return GoTo(GameState::Controls);
+    case kControlsBackRow: return GoTo(GameState::Options);
+    case kControlsDefaultsRow: return RestoreDefaultBindings();
+    case kSinglePadRow: return ToggleSinglePad();
+    default:
+      if (row >= kFirstBindingRow && row <= kLastBindingRow) ChooseBinding(row);
+      return;
   }
 }
-
-}  // namespace
 
 void DrawQuickFight(unsigned seed) {
   std::srand(seed);
@@ -289,15 +298,18 @@ void HandleOnlineKey(int virtualKey, bool shift) {
   if (TypeAddressKey(virtualKey, shift) && Settings.soundOn) RunEffect(ScreenEffects.menuHover);
 }
 
+void ChooseMoreOption(int index) {
+  PlayHoverForOption();
+  ResetMenuTransition();
+  MoreOptionAt(index).choose();
+}
+
 void HandleClick() {
   if (ScreenFlow.gameState == GameState::MoreOptions) {
-    if (const MoreOptionRow* option = MoreOptionUnderPointer(ScreenFlow.PointerX, ScreenFlow.PointerY)) {
-      PlayHoverForOption();
-      ResetMenuTransition();
-      option->choose();
-      return;
+    if (const int index = MoreOptionIndexUnderPointer(ScreenFlow.PointerX, ScreenFlow.PointerY); index >= 0) {
+      return ChooseMoreOption(index);
     }
   }
   const MenuButtonRow* button = ButtonUnderPointer(ScreenFlow.gameState, ScreenFlow.PointerX, ScreenFlow.PointerY);
-  if (button) Act(button->row);
+  if (button) ActOnButton(button->row);
 }

@@ -1,5 +1,7 @@
 #include "screens/menu_buttons.h"
 
+#include "screens/controls_rules.h"
+
 namespace {
 constexpr GameState kMain = GameState::MainMenu;
 constexpr GameState kTwo = GameState::TwoPlayerSetup;
@@ -15,6 +17,14 @@ constexpr GameState kOnline = GameState::OnlineMenu;
 constexpr GameState kJoin = GameState::OnlineJoin;
 constexpr GameState kWaiting = GameState::OnlineWaiting;
 constexpr GameState kSetup = GameState::OnlineSetup;
+constexpr GameState kControls = GameState::Controls;
+
+// A binding row of the controls screen: the whole line of one fighter's action.
+constexpr PointerRect BindingRect(int fighter, int input) {
+  const int baselineFromTop = 600 - (kFirstBindingBaseline - kBindingSpacing * input);
+  const int left = fighter == 0 ? kBindingColumnOne : kBindingColumnTwo;
+  return PointerRect{left - 5, left + 365, baselineFromTop - 20, baselineFromTop + 5};
+}
 }  // namespace
 
 // In the order HandleClick tests them. Some rectangles differ a little from the drawn buttons; they
@@ -61,6 +71,22 @@ const MenuButtonRow MenuButtons[kMenuButtonRows] = {
     {39, kOptions, {404, 519, 542, 590}, 2},// "  MORE"
     {40, kMore, {0, 115, 542, 590}, 0},     // "  BACK"
     {41, kMain, {407, 519, 467, 515}, 7},   // "  REPLAY", the second row
+    {45, kOptions, {606, 721, 542, 590}, 3},// " CONTROLS"
+    {46, kControls, {0, 115, 542, 590}, 0}, // "  BACK"
+    {47, kControls, {202, 317, 542, 590}, 1},// " DEFAULTS"
+    {48, kControls, {510, 700, 360, 385}, -1},  // which fighter a lone pad plays
+    {49, kControls, BindingRect(0, 0), -1},
+    {50, kControls, BindingRect(0, 1), -1},
+    {51, kControls, BindingRect(0, 2), -1},
+    {52, kControls, BindingRect(0, 3), -1},
+    {53, kControls, BindingRect(0, 4), -1},
+    {54, kControls, BindingRect(0, 5), -1},
+    {55, kControls, BindingRect(1, 0), -1},
+    {56, kControls, BindingRect(1, 1), -1},
+    {57, kControls, BindingRect(1, 2), -1},
+    {58, kControls, BindingRect(1, 3), -1},
+    {59, kControls, BindingRect(1, 4), -1},
+    {60, kControls, BindingRect(1, 5), -1},
     {75, kMain, {281, 393, 467, 515}, 6},   // "  ONLINE", the second row
     {76, kOnline, {342, 457, 252, 300}, 0}, // "   HOST"
     {77, kOnline, {342, 457, 302, 350}, 1}, // "   JOIN"

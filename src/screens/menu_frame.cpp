@@ -46,6 +46,7 @@ void DrawCurrentScreen() {
   if (Is(GameState::Pause)) DrawPauseMenu();
   if (Is(GameState::Options)) DrawOptionsScreen();
   if (Is(GameState::MoreOptions)) DrawMoreOptionsScreen();
+  if (Is(GameState::Controls)) DrawControlsScreen();
   if (Is(GameState::OnlineMenu)) DrawOnlineMenu();
   if (Is(GameState::OnlineJoin)) DrawOnlineJoin();
   if (Is(GameState::OnlineWaiting)) DrawOnlineWaiting();

@@ -8,6 +8,7 @@ void DrawDifficultySelect();
 void DrawPauseMenu();
 void DrawOptionsScreen();
 void DrawMoreOptionsScreen();
+void DrawControlsScreen();
 void DrawOnlineMenu();
 void DrawOnlineJoin();
 void DrawOnlineWaiting();

@@ -15,6 +15,8 @@ const char* InputDelayText() {
 
 const MoreOptionRow kRows[] = {
     {"Vertical sync", [] { return YesNo(UserOptions.vsync); }, [] { UserOptions.vsync = !UserOptions.vsync; }},
+    {"Rumble", [] { return YesNo(UserOptions.rumble); }, [] { UserOptions.rumble = !UserOptions.rumble; }},
+    {"Subtitles", [] { return YesNo(UserOptions.subtitles); }, [] { UserOptions.subtitles = !UserOptions.subtitles; }},
     {"Online input delay", InputDelayText,
      [] { UserOptions.onlineInputDelay = (UserOptions.onlineInputDelay + 1) % (kMaxInputDelay + 1); }},
     {"Show ping and rollback", [] { return YesNo(UserOptions.showPingAndRollback); },
@@ -39,9 +41,9 @@ PointerRect MoreOptionValueRect(int index) {
   return PointerRect{left, left + 100, baselineFromTop - 20, baselineFromTop + 5};
 }
 
-const MoreOptionRow* MoreOptionUnderPointer(int x, int y) {
+int MoreOptionIndexUnderPointer(int x, int y) {
   for (int i = 0; i < MoreOptionRowCount(); ++i) {
-    if (PointerInside(MoreOptionValueRect(i), x, y)) return &kRows[i];
+    if (PointerInside(MoreOptionValueRect(i), x, y)) return i;
   }
-  return nullptr;
+  return -1;
 }

@@ -20,5 +20,5 @@ PointerRect MoreOptionValueRect(int index);
 constexpr float kMoreOptionLabelX = 160;
 constexpr float kMoreOptionValueX = 520;
 
-// The row whose value is under the pointer (pointer units), or null.
-const MoreOptionRow* MoreOptionUnderPointer(int x, int y);
+// The index of the row whose value is under the pointer (pointer units), or -1.
+int MoreOptionIndexUnderPointer(int x, int y);

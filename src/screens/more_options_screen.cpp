@@ -2,6 +2,7 @@
 
 #include "render/render.h"
 #include "screens/menu_clocks.h"
+#include "screens/menu_focus.h"
 #include "screens/menu_screens.h"
 #include "screens/menu_widgets.h"
 #include "screens/more_option_rows.h"
@@ -20,7 +21,7 @@ void DrawMoreOptionsScreen() {
     const float y = MoreOptionRowY(i);
     TextAlpha = 1;
     PrintSmall(kMoreOptionLabelX, y, 1, "%s", row.label);
-    TextAlpha = OptionValueAlpha();
+    TextAlpha = ShowsFocus(kFirstMoreOptionTarget + i) ? 1 : OptionValueAlpha();
     PrintSmall(kMoreOptionValueX, y, 1, "%s", row.valueText());
   }
   TextAlpha = 1;

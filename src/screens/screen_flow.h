@@ -8,6 +8,7 @@ enum class GameState : int {
   Pause = 4,
   Options = 5,
   MoreOptions = 6,  // the options beyond menu.inf
+  Controls = 7,     // the key and pad bindings
   CareerMenu = 20,
   DifficultySelect = 21,
   PreFight = 44,  // the versus screen before every fight
@@ -29,6 +30,11 @@ struct ScreenFlowState {
   int PointerY = 0;    // y from the TOP
   bool settingsChanged = false;  // APPLY was pressed during this run
   bool QuitRequested = false;    // "Yes" in the quit dialog; ends the main loop
+  // The keyboard and pad focus: a button row (menu_buttons.h) or a focus target of menu_focus.h;
+  // shown instead of the pointer's hover while focusByKeys (the last device used was not the mouse).
+  int focusTarget = 0;
+  bool focusByKeys = false;
+  int focusHeard = 0;  // the target whose hover sound was played last, for targets without a hover slot
   unsigned nextFightSeed = 1;    // the seed the versus screen's NEXT starts the fight with
 };
 

@@ -14,6 +14,11 @@ void EnterInitialScreen();
 // random characters.
 void DrawQuickFight(unsigned seed);
 
+// What a click on a button row does (menu_buttons.h), and a click on a MORE OPTIONS value; for
+// the click handler and the keyboard and pad focus.
+void ActOnButton(int row);
+void ChooseMoreOption(int index);
+
 // A finished match turned into the next screen: the career's next opponent and story, the
 // two-player set-up or the main menu; then the fight is closed. Does nothing while not finished.
 void ApplyMatchOutcome(const MatchOutcome& outcome);

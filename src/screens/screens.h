@@ -3,6 +3,8 @@
 // What the frame loop, the window procedure, the fight frame and the fight's hooks may call of the
 // screens: the menu state machine, the menu frame, the fight overlays and the career story.
 
+#include <string>
+
 #include "screens/screen_flow.h"
 
 // --- start-up and input (the app) ---
@@ -10,7 +12,8 @@
 // The first screen and the default selections; once, during the renderer start-up.
 void SetInitialScreen();
 
-// A left-button press while the GameState is not Fight; acts on the pointer of the last menu frame.
+// A left-button press while the GameState is not Fight; acts at PointerX/PointerY, which the window
+// procedure has set to the press's own place.
 void HandleClick();
 
 // A key pressed while the GameState is not Fight (a virtual-key code): the JOIN screen's address
@@ -18,6 +21,8 @@ void HandleClick();
 void HandleOnlineKey(int virtualKey, bool shift);
 
 // Every other window message while the GameState is not Fight: the hover flags and their sound.
+// Every other window message while the GameState is not Fight: the hover flags and their sound,
+// from the pointer, or from the keyboard and pad focus when the keys were used last.
 void UpdateHover();
 
 // Clears the hover flags, restarts the fade from black and the slide-in of the next screen.
@@ -49,6 +54,10 @@ void DrawKnockoutOverlay();
 // showing them), then loads the arena's (render's LoadStoryImages). The game's FightHooks
 // LoadStoryImages should call this, so a long career does not pile up textures.
 void LoadStoryPictures(int arena);
+
+// The line heard `seconds` into a recording of base/monologs/ ("4.wav", "4_.wav"), printed as a
+// subtitle on a dark strip under the middle of the screen; nothing between lines. Overlay projection.
+void DrawSpokenLine(const std::string& recording, double seconds);
 // Arena 1 releases its five pictures, arenas 2 and above their three, below 1 nothing.
 void ReleaseStoryImages(int arena);
 

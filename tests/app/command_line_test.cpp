@@ -13,6 +13,9 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
   EXPECT_NE(ParseCommandLine({"--replay"}).error.find("--replay"), std::string::npos);
   EXPECT_NE(ParseCommandLine({"--fullscreen"}).error.find("--fullscreen"), std::string::npos);
   EXPECT_NE(CommandLineHelp("brelloch").find("--replay FILE"), std::string::npos);
+  EXPECT_EQ(ParseCommandLine({"--replay", "x", "--replay-speed", "4"}).replaySpeed, 4);
+  EXPECT_NE(ParseCommandLine({"--replay-speed", "3"}).error, "");
+  EXPECT_NE(ParseCommandLine({"--replay-speed"}).error, "");
 }
 
 }  // namespace

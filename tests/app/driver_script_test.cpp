@@ -76,6 +76,42 @@ TEST(DriverScriptTest, ReadsEveryCommandWithItsArguments) {
   EXPECT_EQ(c[22].op, ScriptOp::Close);
 }
 
+TEST(DriverScriptTest, ReadsTheTapAndThePadCommands) {
+  const ParsedScript script = ParseDriverScript(
+      "tap 589 440\n"
+      "pad attach 2\n"
+      "pad press 1 dpadleft\n"
+      "pad down 4 RightTrigger\n"
+      "pad up 4 StickUp\n"
+      "pad axis 3 LeftY -32768\n"
+      "until rumble 2 within 40\n"
+      "pad detach 2\n"
+      "expect winner two\n");
+  ASSERT_EQ(script.error, "");
+  const auto& c = script.commands;
+  ASSERT_EQ(c.size(), 9u);
+  EXPECT_EQ(c[0].op, ScriptOp::Tap);
+  EXPECT_EQ(c[0].x, 589);
+  EXPECT_EQ(c[1].op, ScriptOp::PadAttach);
+  EXPECT_EQ(c[1].pad, 1);
+  EXPECT_EQ(c[2].op, ScriptOp::PadPress);
+  EXPECT_EQ(c[2].button, PadButton::DpadLeft);
+  EXPECT_EQ(c[3].op, ScriptOp::PadDown);
+  EXPECT_EQ(c[3].pad, 3);
+  EXPECT_EQ(c[3].button, PadButton::RightTrigger);
+  EXPECT_EQ(c[4].op, ScriptOp::PadUp);
+  EXPECT_EQ(c[4].button, PadButton::StickUp);
+  EXPECT_EQ(c[5].op, ScriptOp::PadAxisValue);
+  EXPECT_EQ(c[5].axis, PadAxis::LeftY);
+  EXPECT_EQ(c[5].x, -32768);
+  EXPECT_EQ(c[6].condition.kind, ScriptCondition::Kind::Rumble);
+  EXPECT_EQ(c[6].condition.pad, 1);
+  EXPECT_EQ(c[6].count, 40);
+  EXPECT_EQ(c[7].op, ScriptOp::PadDetach);
+  EXPECT_EQ(c[8].condition.kind, ScriptCondition::Kind::Winner);
+  EXPECT_EQ(c[8].condition.pad, 1);
+}
+
 TEST(DriverScriptTest, ReportsTheFirstBadLineAndKeepsNothing) {
   const struct {
     const char* source;
@@ -92,6 +128,12 @@ TEST(DriverScriptTest, ReportsTheFirstBadLineAndKeepsNothing) {
       {"until\n", "1: a condition is missing"},
       {"answer maybe\n", "1: usage: answer yes|no"},
       {"close now\n", "1: usage: close"},
+      {"pad attach 5\n", "1: usage: pad attach|detach N, pad down|up|press N BUTTON, pad axis N AXIS VALUE (N 1 to 4)"},
+      {"pad press 1 Turbo\n", "1: unknown pad button 'Turbo'"},
+      {"pad axis 1 Wheel 0\n", "1: unknown pad axis 'Wheel'"},
+      {"pad axis 1 LeftX 40000\n", "1: an axis value runs from -32768 to 32767"},
+      {"tap 10 600\n", "1: the point lies outside the 800 x 600 menu"},
+      {"expect rumble 0\n", "1: usage: rumble N (N 1 to 4)"},
   };
   for (const auto& c : cases) {
     const ParsedScript script = ParseDriverScript(c.source);
@@ -111,7 +153,7 @@ TEST(DriverScriptTest, KeyAndStateNames) {
   EXPECT_EQ(VirtualKeyNamed("alt"), VirtualKey::Menu);
   EXPECT_EQ(VirtualKeyNamed("ab"), std::nullopt);
   for (GameState state : {GameState::Fight, GameState::MainMenu, GameState::TwoPlayerSetup, GameState::Pause,
-                          GameState::Options, GameState::CareerMenu, GameState::DifficultySelect,
+                          GameState::Options, GameState::MoreOptions, GameState::Controls, GameState::CareerMenu, GameState::DifficultySelect,
                           GameState::PreFight, GameState::CareerStory, GameState::QuitConfirm}) {
     EXPECT_EQ(GameStateNamed(GameStateName(state)), state);
   }

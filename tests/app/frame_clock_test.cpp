@@ -34,6 +34,7 @@ TEST_F(FrameClockTest, SixtyMillisecondFrameIsASlowFrame) {
   AdvanceFrameClock(1060.0f, 1060.0f);
   EXPECT_FLOAT_EQ(FrameClock.step, 0.1f);
   EXPECT_FALSE(FrameClock.fightTick);
+  EXPECT_NEAR(FrameClock.elapsedStep, 6.0f, 1e-3f);  // what a replay's pace follows
   EXPECT_NEAR(AnimClock - animBefore, 1.0f, 1e-4f);
   EXPECT_NEAR(FrameClock.framesPerSecond, 1.0f / 0.06f, 0.05f);
 }

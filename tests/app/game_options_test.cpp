@@ -12,11 +12,13 @@ namespace {
 TEST(GameOptionsFile, TextRoundTripsEveryField) {
   GameOptions changed;
   changed.vsync = 0;
+  changed.rumble = 0;
   changed.onlineInputDelay = 4;
   changed.showPingAndRollback = 1;
   std::string problems;
   const GameOptions back = GameOptionsFromText(GameOptionsText(changed), &problems);
   EXPECT_EQ(back.vsync, 0);
+  EXPECT_EQ(back.rumble, 0);
   EXPECT_EQ(back.onlineInputDelay, 4);
   EXPECT_EQ(back.showPingAndRollback, 1);
   EXPECT_EQ(problems, "");

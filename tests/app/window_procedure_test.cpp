@@ -6,8 +6,12 @@
 #include <iterator>
 
 #include "app/app.h"
+#include "app/fight_bindings.h"
+#include "app/pad_state.h"
 #include "app/window_procedure.h"
 #include "audio/audio.h"
+#include "fight/match_state.h"
+#include "screens/controls_rules.h"
 #include "screens/screens.h"
 
 namespace {
@@ -118,19 +122,102 @@ TEST_F(WindowProcedureTest, FightMusicIsTheOneRestartedDuringAFight) {
   EXPECT_FLOAT_EQ(MusicFade, kMusicFadeStart);
 }
 
-TEST_F(WindowProcedureTest, LeftClicksReachTheMenusButNotTheFight) {
-  // The pointer of the last menu frame lies on the main menu's EXIT button.
-  ScreenFlow.PointerX = 589;
-  ScreenFlow.PointerY = 441;
-  WindowProcedure(Message(MessageKind::RightButtonDown));
-  WindowProcedure(Message(MessageKind::LeftButtonUp));
+// Without a window the client area is empty and a click's place reads as menu units.
+WindowMessage ClickAt(MessageKind kind, int x, int y) {
+  WindowMessage message = Message(kind);
+  message.x = x;
+  message.y = y;
+  return message;
+}
+
+TEST_F(WindowProcedureTest, LeftClicksActWhereTheyHappenedInTheMenusButNotInTheFight) {
+  // The last menu frame saw the pointer far from the main menu's EXIT button; the press is on it
+  // (a tap, a pen, a fast click after a jump of the pointer).
+  ScreenFlow.PointerX = 10;
+  ScreenFlow.PointerY = 10;
+  WindowProcedure(ClickAt(MessageKind::RightButtonDown, 589, 441));
+  WindowProcedure(ClickAt(MessageKind::LeftButtonUp, 589, 441));
   EXPECT_EQ(ScreenFlow.gameState, GameState::MainMenu);
-  WindowProcedure(Message(MessageKind::LeftButtonDown));
+  WindowProcedure(ClickAt(MessageKind::LeftButtonDown, 589, 441));
   EXPECT_EQ(ScreenFlow.gameState, GameState::QuitConfirm);
+  EXPECT_EQ(ScreenFlow.PointerX, 589);
 
   ScreenFlow.gameState = GameState::Fight;
-  WindowProcedure(Message(MessageKind::LeftButtonDown));
+  WindowProcedure(ClickAt(MessageKind::LeftButtonDown, 589, 441));
   EXPECT_EQ(ScreenFlow.gameState, GameState::Fight);
+}
+
+TEST_F(WindowProcedureTest, MenuKeysAndPadPressesMoveTheFocusAndTheMouseTakesTheHoverBack) {
+  Pads = PadSet{};
+  WindowProcedure(Message(MessageKind::KeyDown, VirtualKey::Right));  // shows CAREER
+  WindowProcedure(Message(MessageKind::KeyDown, VirtualKey::Right));
+  EXPECT_TRUE(ScreenFlow.hover[1]);
+  WindowMessage pad = Message(MessageKind::PadAdded);
+  pad.pad = 42;
+  WindowProcedure(pad);
+  pad.kind = MessageKind::PadAxisMotion;
+  pad.axis = PadAxis::LeftX;
+  pad.axisValue = 30000;  // the stick pushed right is a press
+  WindowProcedure(pad);
+  EXPECT_TRUE(ScreenFlow.hover[2]);
+  WindowProcedure(pad);  // still pushed: no second press
+  EXPECT_TRUE(ScreenFlow.hover[2]);
+  pad.kind = MessageKind::PadButtonDown;
+  pad.button = PadButton::A;
+  WindowProcedure(pad);
+  EXPECT_EQ(ScreenFlow.gameState, GameState::TwoPlayerSetup);
+  pad.button = PadButton::B;
+  WindowProcedure(pad);
+  EXPECT_EQ(ScreenFlow.gameState, GameState::MainMenu);
+
+  ScreenFlow.PointerX = 589;
+  ScreenFlow.PointerY = 441;
+  WindowProcedure(Message(MessageKind::PointerMove));
+  EXPECT_TRUE(ScreenFlow.hover[4]);
+  EXPECT_FALSE(ScreenFlow.hover[2]);
+
+  ScreenFlow.gameState = GameState::Fight;  // in the fight the keys are the fighters'
+  WindowProcedure(Message(MessageKind::KeyDown, VirtualKey::Escape));
+  EXPECT_EQ(ScreenFlow.gameState, GameState::Fight);
+}
+
+TEST_F(WindowProcedureTest, OnTheControlsScreenAnAutoRepeatedKeyIsNeverTakenAsABinding) {
+  ActiveFightBindings = DefaultFightBindings();
+  ScreenFlow.gameState = GameState::Controls;
+  ScreenFlow.focusByKeys = true;
+  ScreenFlow.focusTarget = kFirstBindingRow;  // fighter one's forward
+  WindowProcedure(Message(MessageKind::KeyDown, VirtualKey::Return));
+  ASSERT_TRUE(ControlsWaiting());
+  WindowMessage repeat = Message(MessageKind::KeyDown, VirtualKey::Return);
+  repeat.repeat = true;  // Enter still held
+  WindowProcedure(repeat);
+  EXPECT_TRUE(ControlsWaiting());
+  WindowProcedure(Message(MessageKind::KeyUp, VirtualKey::Return));
+  WindowProcedure(Message(MessageKind::KeyDown, 'Q'));
+  EXPECT_FALSE(ControlsWaiting());
+  EXPECT_EQ(ActiveFightBindings.key[0][0], 'Q');
+  ActiveFightBindings = DefaultFightBindings();
+}
+
+TEST_F(WindowProcedureTest, APadPulledOutOfAFightIsNotedOnlyWhenItPlaysAFighter) {
+  Pads = PadSet{};
+  PadPulledOutOfFight = false;
+  MatchState.gameMode = QuickFight;
+  ScreenFlow.gameState = GameState::Fight;
+  WindowMessage pad = Message(MessageKind::PadAdded);
+  for (int id : {5, 6}) {
+    pad.pad = id;
+    WindowProcedure(pad);
+  }
+  pad.kind = MessageKind::PadRemoved;
+  pad.pad = 6;  // the second pad plays nobody against the computer
+  WindowProcedure(pad);
+  EXPECT_FALSE(PadPulledOutOfFight);
+  pad.pad = 5;
+  WindowProcedure(pad);
+  EXPECT_TRUE(PadPulledOutOfFight);
+  EXPECT_EQ(PadSlotOf(5), -1);
+  PadPulledOutOfFight = false;
 }
 
 TEST_F(WindowProcedureTest, PointerMovesUpdateTheHoverFlags) {

@@ -1,6 +1,6 @@
 // Whole fights in every arena with the real content, renderer and hooks: each reaches its live
 // round, a landed hit shows its sparks, and a knock-out follows. Screenshots of the intro, the hit
-// and the knock-out go to test-artifacts/arena/ in the build folder.
+// and the knock-out (its flash and the fall) go to test-artifacts/arena/ in the build folder.
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
@@ -35,6 +35,11 @@ const std::filesystem::path kArtifacts = "test-artifacts/arena";
 
 struct Picture {
   std::vector<unsigned char> rgb;
+  double Brightness() const {  // mean of the channels, 0..255
+    double sum = 0;
+    for (unsigned char v : rgb) sum += v;
+    return rgb.empty() ? 0 : sum / rgb.size();
+  }
   int Lit() const {
     int lit = 0;
     for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) lit += rgb[i] + rgb[i + 1] + rgb[i + 2] > 45;
@@ -178,10 +183,15 @@ TEST_P(FightEndToEnd, IntroLiveRoundLandedHitAndKnockout) {
       600);
   KeyState[kHeadKey] = 0;
   ASSERT_TRUE(knockedOut);
+  // The knock-out's moment flashes: its first frame is far brighter than the fall a second later.
+  Frame(true);
+  const Picture flash = ReadBackBuffer();
+  SavePng(flash, prefix + "knockout-flash.png");
   RunUntil([] { return MatchState.RoundClock > 1.0f; }, 100);
   Frame(true);
   const Picture knockout = ReadBackBuffer();
   SavePng(knockout, prefix + "knockout.png");
+  EXPECT_GT(flash.Brightness(), knockout.Brightness() + 20.0) << "the knock-out flashes";
   EXPECT_EQ(Fighters[1].shownAction, Death);
 
   EndFight(true);

@@ -52,6 +52,9 @@ int main(int argc, char** argv) {
   Seed(root, "fuzz_shader_source", "shader.glsl",
        TextBytes("#version 110\nuniform vec4 lightPos;\nvoid main() { gl_FragColor = lightPos; }\n"));
   Seed(root, "fuzz_settings", "menu.inf", {1, 0, 0, 0, 32, 3, 0, 0, 88, 2, 0, 0, 32, 0, 0, 0, 24, 0, 0, 0, 1, 0, 0, 0});
+  Seed(root, "fuzz_bindings", "controls.cfg",
+       TextBytes("# Brelloch controls\none.forward.key=B\none.forward.pad=DpadRight\none.block.key=Space\n"
+                 "one.head.pad=X\ntwo.back.key=Right\ntwo.leg.pad=LeftTrigger\nsingle-pad=fighter-one\n"));
   Seed(root, "fuzz_career", "fight.inf", {3, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0});
   InputsMessage inputs;
   inputs.firstTick = 30;

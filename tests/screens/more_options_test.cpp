@@ -48,21 +48,22 @@ TEST_F(MoreOptions, AValueChangesOnlyInsideItsBox) {
 }
 
 TEST_F(MoreOptions, OnlineRowsCycleTheirValues) {
+  const int kDelayRow = MoreOptionRowCount() - 2, kPingRow = MoreOptionRowCount() - 1;
   ScreenFlow.gameState = GameState::MoreOptions;
-  ASSERT_STREQ(MoreOptionAt(1).label, "Online input delay");
-  ASSERT_STREQ(MoreOptionAt(2).label, "Show ping and rollback");
+  ASSERT_STREQ(MoreOptionAt(kDelayRow).label, "Online input delay");
+  ASSERT_STREQ(MoreOptionAt(kPingRow).label, "Show ping and rollback");
   std::string delays;
   for (int i = 0; i < 6; ++i) {
-    delays += MoreOptionAt(1).valueText();
-    const PointerRect box = MoreOptionValueRect(1);
+    delays += MoreOptionAt(kDelayRow).valueText();
+    const PointerRect box = MoreOptionValueRect(kDelayRow);
     ClickAt(box.left + 5, (box.top + box.bottom) / 2);
   }
   EXPECT_EQ(delays, "234012");
-  EXPECT_STREQ(MoreOptionAt(2).valueText(), "NO");
-  const PointerRect box = MoreOptionValueRect(2);
+  EXPECT_STREQ(MoreOptionAt(kPingRow).valueText(), "NO");
+  const PointerRect box = MoreOptionValueRect(kPingRow);
   ClickAt(box.left + 5, (box.top + box.bottom) / 2);
   EXPECT_EQ(UserOptions.showPingAndRollback, 1);
-  EXPECT_STREQ(MoreOptionAt(2).valueText(), "YES");
+  EXPECT_STREQ(MoreOptionAt(kPingRow).valueText(), "YES");
 }
 
 TEST_F(MoreOptions, RowsDoNotOverlapEachOtherOrTheBackButton) {

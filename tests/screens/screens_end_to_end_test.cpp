@@ -256,3 +256,50 @@ TEST_F(ScreensEndToEnd, AWonCareerMatchIsSavedAtExitAndLoadGameResumesWithTheSto
 }
 
 }  // namespace
+
+namespace {
+
+// White pixels in the part of the picture (fractions from the top left) where the subtitles print.
+int WhitePixelsUnderTheStory(const Image& image) {
+  int white = 0;
+  for (int y = static_cast<int>(0.78 * image.height); y < static_cast<int>(0.85 * image.height); ++y)
+    for (int x = static_cast<int>(0.1 * image.width); x < static_cast<int>(0.9 * image.width); ++x) {
+      const unsigned char* p = &image.rgb[(static_cast<std::size_t>(y) * image.width + x) * 3];
+      white += p[0] > 200 && p[1] > 200 && p[2] > 200;
+    }
+  return white;
+}
+
+}  // namespace
+
+// A resumed career tells the park's story; with subtitles on, the line being spoken shows under the
+// pictures (its times come from base/monologs/lines.txt), and with them off and the sound on, none.
+TEST_F(ScreensEndToEnd, TheStoryShowsTheSpokenLineWhenSubtitlesAreOn) {
+  const char career[12] = {3, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0};  // arena 4 reached, medium
+  fs::create_directories(folder_ / "base" / "fighters" / "fdata");
+  std::ofstream(folder_ / "base" / "fighters" / "fdata" / "fight.inf", std::ios::binary).write(career, sizeof career);
+  const std::string script =
+      "step 40\n"
+      "until loaded within 400\n"
+      "frames 30\n"
+      "click 85 441\n"      // " CAREER"
+      "frames 25\n"
+      "click 399 326\n"     // " LOAD GAME"
+      "expect state CareerStory\n"
+      "wait 2.5\n"          // "His truck got me to the city by dawn." is heard from 0.25 s to 2.67 s
+      "screenshot story.png\n";
+  int white[2] = {0, 0};
+  for (int subtitles : {0, 1}) {
+    const fs::path config = folder_ / ("config" + std::to_string(subtitles));
+    fs::create_directories(config / "brelloch");
+    std::ofstream(config / "brelloch" / "options.cfg") << "subtitles=" << subtitles << "\n";
+    std::ofstream(folder_ / "test.script") << script;
+    const std::string command = "cd '" + folder_.string() + "' && env ALSOFT_DRIVERS=null XDG_CONFIG_HOME='" +
+                                config.string() + "' XDG_DATA_HOME='" + (folder_ / "data").string() + "' '" + BRELLOCH_DRIVER + "' test.script 2> errors.txt";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command << "\n" << std::ifstream(folder_ / "errors.txt").rdbuf();
+    fs::rename(folder_ / "story.png", folder_ / ("story-subtitles-" + std::to_string(subtitles) + ".png"));
+    white[subtitles] = WhitePixelsUnderTheStory(Screenshot("story-subtitles-" + std::to_string(subtitles) + ".png"));
+  }
+  EXPECT_LT(white[0], 50) << "no subtitles with the option off and the sound on";
+  EXPECT_GT(white[1], white[0] + 300) << "the spoken line shows";
+}

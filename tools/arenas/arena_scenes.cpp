@@ -76,7 +76,7 @@ struct Scene {
   }
   void Light(Vec3 p) { lights.push_back(p); }
   // The outdoor sky: a lid high above and sky walls all round above the given heights.
-  void SkyBox(double back, double sideTop, double backTop, double frontTop, const char* texture = "sky.bmp") {
+  void SkyBox(double back, double sideTop, double backTop, double frontTop, const char* texture) {
     const SurfaceLook sky = Look(texture, 24, 0.95);
     const double top = 30;
     Ceiling(sky, -W - 0.01, W + 0.01, back - 0.01, Front + 0.01, top, SkyCell);
@@ -168,11 +168,12 @@ void PrisonCell(Scene& s) {
   s.map.Box(metal, {9.3, F, -4.8}, {9.4, F + 1.35, -4.7});
   s.map.Box(metal, {11.2, F, -3.9}, {11.3, F + 1.35, -3.8});
 
-  // Cords of the two lamps; the lamps themselves swing, drawn by the game.
+  // Cords of the two lamps; the lamps themselves swing, drawn by the game. They hang high enough
+  // that their bulbs stay under the top of the view, clear of the fighters' names.
   const int cord = s.M(Look("darkmetal.bmp"));
   for (double x : {-3.5, 3.5}) {
-    s.map.Rod(cord, {x, 4.4, 0.5}, {x, top, 0.5}, 0.025, 5);
-    s.Light({x, 4.4, 0.5});
+    s.map.Rod(cord, {x, 5.2, 0.5}, {x, top, 0.5}, 0.025, 5);
+    s.Light({x, 5.2, 0.5});
   }
   s.Light({0, 4.6, -7.5});
   s.Light({-9, 4.6, -7.5});
@@ -220,7 +221,8 @@ void PrisonYard(Scene& s) {
   }
 }
 
-// 3: the gas station: a canopy with light panels over the fight, pumps and the shop behind.
+// 3: the gas station at dusk: a canopy with light panels over the fight, pumps and the lit shop
+// behind. The canopy is dull grey metal and its light tubes narrow, so no white fills the top of the view.
 void GasStation(Scene& s) {
   const double back = -13;
   s.Floor(Look("asphalt.bmp", 4), -W, W, back, Front);
@@ -230,24 +232,24 @@ void GasStation(Scene& s) {
   s.SideWalls(Look("brick.bmp", 2.5), back, Front, F, F + 3);
   s.WallZ(Look("greybrick.bmp", 2.5), back, 1, -W, W, F, F + 6);
   s.WallZ(Look("brick.bmp", 2.5), Front, -1, -W, W, F, F + 3);
-  s.SkyBox(back, F + 3, F + 6, F + 3);
+  s.SkyBox(back, F + 3, F + 6, F + 3, "dusksky.bmp");
   s.PictureFacingFront(Look("shop.bmp", 1, 0.35), 0, back + 0.02, F, 9, 5.5);
   s.PictureFacingFront(Look("gas.bmp", 1, 0.6), -8, back + 0.02, F + 3, 3, 2.6);
   s.PictureOnSideWall(Look("poster2.bmp", 1, 0.2), W, -6, F + 0.3, 4, 2.6);
   s.PictureOnSideWall(Look("poster1.bmp", 1, 0.2), -W, -6, F + 0.3, 4, 2.6);
 
-  // Canopy on four pillars with light panels on its underside.
-  const int canopy = s.M(Look("white.bmp", 3)), red = s.M(Look("red.bmp", 2));
+  // Canopy on four pillars with narrow light tubes on its underside.
+  const int canopy = s.M(Look("canopy.bmp", 3)), red = s.M(Look("red.bmp", 2));
   const double underside = 5.6;
   s.map.Box(canopy, {-W, underside, -7.5}, {W, underside + 0.6, 9}, true);
   s.map.Box(red, {-W, underside + 0.1, 8.98}, {W, underside + 0.5, 9.05});
   s.map.Box(red, {-W, underside + 0.1, -7.55}, {W, underside + 0.5, -7.48});
   const int pillar = s.M(Look("white.bmp", 2));
   for (double x : {-8.0, 8.0}) s.map.Box(pillar, {x - 0.3, F, -5.3}, {x + 0.3, underside, -4.7});
-  const int panel = s.M(Look("bulb.bmp", 1, 1.0));
+  const int panel = s.M(Look("panel.bmp", 1, 0.9));
   for (double x : {-10.0, -5.0, 0.0, 5.0, 10.0})
-    for (double z : {-3.0, 2.0}) {
-      s.map.Rect(panel, {x - 0.9, underside - 0.01, z - 0.5}, {1.8, 0, 0}, {0, 0, 1.0});
+    for (double z : {-5.0, -1.0}) {
+      s.map.Rect(panel, {x - 0.15, underside - 0.01, z - 0.8}, {0.3, 0, 0}, {0, 0, 1.6});
       s.Light({x, underside - 0.05, z});
     }
   // Pump islands.
@@ -264,21 +266,22 @@ void GasStation(Scene& s) {
     s.map.Rod(s.M(Look("darkmetal.bmp", 1)), {10.2, F + i * 0.4, -8.5}, {10.2, F + i * 0.4 + 0.38, -8.5}, 0.55, 12);
 }
 
-// 4: the park: a gravel path between lawns, hedges at the sides, trees, benches, lamp posts.
+// 4: the park at night: a gravel path between lawns, hedges at the sides, trees, benches, lamp
+// posts; black crowns and far lit towers against the night sky.
 void Park(Scene& s) {
   const double back = -22;
   s.Floor(Look("grass.bmp", 3), -W, W, back, Front);
   s.Floor(Look("gravel.bmp", 3), -W, W, -2.2, 2.2, F + 0.01);
   const int kerb = s.M(Look("kerb.bmp", 2));
   for (double z : {-2.3, 2.2}) s.map.Box(kerb, {-W, F, z}, {W, F + 0.06, z + 0.1});
-  const SurfaceLook hedge = Look("hedge.bmp", 2.5, 0.1);
+  const SurfaceLook hedge = Look("hedge.bmp", 2.5, 0.2);
   s.SideWalls(hedge, back, Front, F, F + 2.2);
   const int hedgeM = s.M(hedge);
   for (double x : {-W - 1.2, W}) s.map.Rect(hedgeM, {x, F + 2.2, Front}, {1.2, 0, 0}, {0, 0, back - Front});
-  s.WallZ(Look("treeline.bmp", 16, 0.75), back, 1, -W, W, F, F + 12);
-  s.WallZ(Look("treeline.bmp", 16, 0.75), Front, -1, -W, W, F, F + 12);
-  s.SideWalls(Look("treeline.bmp", 16, 0.75), back, Front, F + 2.2, F + 12);
-  s.SkyBox(back, F + 12, F + 12, F + 12);
+  s.WallZ(Look("nighttrees.bmp", 16, 0.75), back, 1, -W, W, F, F + 12);
+  s.WallZ(Look("nighttrees.bmp", 16, 0.75), Front, -1, -W, W, F, F + 12);
+  s.SideWalls(Look("nighttrees.bmp", 16, 0.75), back, Front, F + 2.2, F + 12);
+  s.SkyBox(back, F + 12, F + 12, F + 12, "nightsky.bmp");
   for (const auto& t : std::vector<std::array<double, 4>>{{-9, -8, 4.5, 2.6}, {-3, -12, 5.5, 3.0},
                                                           {4, -9, 4.8, 2.7}, {10, -14, 5.2, 3.2},
                                                           {-11, -17, 5.0, 3.0}, {1, -18, 6.0, 3.4}})
@@ -299,20 +302,20 @@ void Street(Scene& s, double back, double kerbZ) {
   s.Floor(Look("pavement.bmp", 3), -W, W, back, kerbZ - 0.3, F + 0.2);
 }
 
-// 5: the crosswalk: a zebra crossing under the fighters, traffic lights, shop fronts.
+// 5: the crosswalk at night: a zebra crossing under the fighters, traffic lights, lit shop fronts.
 void Crosswalk(Scene& s) {
   const double back = -12;
   Street(s, back, -6.5);
-  const int white = s.M(Look("white.bmp", 1));
+  const int white = s.M(Look("roadpaint.bmp", 1));
   for (double z = -5.8; z < 5.5; z += 1.1)
     s.map.Rect(white, {-2.8, F + 0.01, z + 0.55}, {5.6, 0, 0}, {0, 0, -0.55});
   for (double z : {-6.0, 6.0}) s.map.Rect(white, {-W, F + 0.01, z + 0.12}, {2 * W, 0, 0}, {0, 0, -0.12});
-  s.WallZ(Look("facade1.bmp", 8, 0.2), back, 1, -W, W, F + 0.2, F + 8.2);
-  s.WallZ(Look("greybrick.bmp", 3, 0.1), back, 1, -W, W, F + 8.2, F + 14);
-  s.SideWalls(Look("facade2.bmp", 8, 0.2), back, Front, F, F + 8);
-  s.SideWalls(Look("greybrick.bmp", 3, 0.1), back, Front, F + 8, F + 12);
-  s.WallZ(Look("facade2.bmp", 8, 0.2), Front, -1, -W, W, F, F + 8);
-  s.SkyBox(back, F + 12, F + 14, F + 8);
+  s.WallZ(Look("nightfacade1.bmp", 8, 0.45), back, 1, -W, W, F + 0.2, F + 8.2);
+  s.WallZ(Look("nightbrick.bmp", 3, 0.1), back, 1, -W, W, F + 8.2, F + 14);
+  s.SideWalls(Look("nightfacade2.bmp", 8, 0.45), back, Front, F, F + 8);
+  s.SideWalls(Look("nightbrick.bmp", 3, 0.1), back, Front, F + 8, F + 12);
+  s.WallZ(Look("nightfacade2.bmp", 8, 0.45), Front, -1, -W, W, F, F + 8);
+  s.SkyBox(back, F + 12, F + 14, F + 8, "citysky.bmp");
   // Traffic lights either side of the crossing, facing the fighters.
   const int metal = s.M(Look("darkmetal.bmp"));
   for (double x : {-3.4, 3.4}) {
@@ -327,17 +330,17 @@ void Crosswalk(Scene& s) {
   StreetLamp(s, 0.0, -9.2, -6.0, 7.2);
 }
 
-// 6: the bus stop: a shelter with a bench and a timetable, the stop's sign, shop fronts.
+// 6: the bus stop at night: a shelter with a bench and a timetable, the stop's sign, lit shop fronts.
 void BusStop(Scene& s) {
   const double back = -12;
   Street(s, back, -3.2);
   s.map.Rect(s.M(Look("yellow.bmp", 1)), {-7, F + 0.01, -2.6}, {14, 0, 0}, {0, 0, -0.15});
-  s.WallZ(Look("facade2.bmp", 8, 0.2), back, 1, -W, W, F + 0.2, F + 8.2);
-  s.WallZ(Look("greybrick.bmp", 3, 0.1), back, 1, -W, W, F + 8.2, F + 13);
-  s.SideWalls(Look("facade1.bmp", 8, 0.2), back, Front, F, F + 8);
-  s.SideWalls(Look("greybrick.bmp", 3, 0.1), back, Front, F + 8, F + 11);
-  s.WallZ(Look("facade1.bmp", 8, 0.2), Front, -1, -W, W, F, F + 8);
-  s.SkyBox(back, F + 11, F + 13, F + 8);
+  s.WallZ(Look("nightfacade2.bmp", 8, 0.45), back, 1, -W, W, F + 0.2, F + 8.2);
+  s.WallZ(Look("nightbrick.bmp", 3, 0.1), back, 1, -W, W, F + 8.2, F + 13);
+  s.SideWalls(Look("nightfacade1.bmp", 8, 0.45), back, Front, F, F + 8);
+  s.SideWalls(Look("nightbrick.bmp", 3, 0.1), back, Front, F + 8, F + 11);
+  s.WallZ(Look("nightfacade1.bmp", 8, 0.45), Front, -1, -W, W, F, F + 8);
+  s.SkyBox(back, F + 11, F + 13, F + 8, "nightsky.bmp");
   // The shelter: glass back and sides on a frame, a roof, a bench, an advertisement.
   const int frame = s.M(Shiny("metal.bmp", 1)), glass = s.M(Shiny("glass.bmp", 3));
   const double x0 = -6, x1 = 2, z0 = -7.2, z1 = -5.0, y1 = F + 0.2 + 4.2;

@@ -88,42 +88,30 @@ Canvas Planks(Rgba wood, std::uint32_t seed) {
   });
 }
 
-// One even blue, so that the sky walls, the lid and the sky behind distant trees and houses meet
-// without a seam wherever their pictures happen to start.
-Canvas Sky(bool cloudy) {
+// Skies after dark: one even colour with a few stars, so the sky walls and the lid meet without a
+// seam, and the HUD's white lettering stays readable against them.
+Canvas NightSky(Rgba night = Hex(0x0C1424)) {
   return PerPixel([=](int x, int y) {
-    Rgba c = Hex(0x7EAEE4);
-    if (cloudy) {
-      const float cloud = Fractal(77, x, y, 4, 5);
-      if (cloud > 0.55f) c = Mix(c, Hex(0xF4F6FA), std::min(1.0f, (cloud - 0.55f) * 4));
-    }
-    return c;
-  });
-}
-
-// The yard after dark: an even deep blue with a few stars, so its sky walls meet like the day sky's,
-// and the HUD's additive lettering stays readable against it.
-Canvas NightSky() {
-  return PerPixel([](int x, int y) {
-    const Rgba night = Hex(0x0C1424);
     return Hash01(91, x, y) > 0.998f ? Mix(night, Hex(0xD8DCE8), 0.4f + 0.6f * Hash01(92, x, y)) : night;
   });
 }
+// The gas station's dusk and the crosswalk's city glow: the horizon colours of their pictures, dimmed.
+const Rgba kDuskSky = Hex(0x1C1226);
+const Rgba kCitySky = Hex(0x160E16);
 
-// Distant city: the sky above, building blocks with lit and dark windows below.
-Canvas Skyline(bool night = false) {
-  Canvas c = night ? NightSky() : Sky(true);
+// Distant city after dark: the night sky above, building blocks with lit and dark windows below.
+Canvas NightSkyline() {
+  Canvas c = NightSky();
   int x = 0, k = 0;
   while (x < Size) {
     const int w = 20 + static_cast<int>(Hash01(5, k, 0) * 30);
     const int h = 60 + static_cast<int>(Hash01(5, k, 1) * 120);
-    const Rgba wall = Scale(night ? Hex(0x1C2230) : Hex(0x6A7080), 0.7f + 0.5f * Hash01(5, k, 2));
-    const Rgba lit = night ? Hex(0xE8C070) : Hex(0xB8C8D8), dark = night ? Hex(0x101420) : Hex(0x3A4050);
+    const Rgba wall = Scale(Hex(0x1C2230), 0.7f + 0.5f * Hash01(5, k, 2));
     for (int yy = Size - h; yy < Size; ++yy)
       for (int xx = x; xx < std::min(Size, x + w); ++xx) {
         Rgba p = wall;
         if ((xx - x) % 7 > 2 && (yy - (Size - h)) % 9 > 3 && xx - x > 2 && xx < x + w - 2)
-          p = Hash01(6, xx / 7, yy / 9) > (night ? 0.7f : 0.5f) ? lit : dark;
+          p = Hash01(6, xx / 7, yy / 9) > 0.7f ? Hex(0xE8C070) : Hex(0x101420);
         c.Set(xx, yy, p);
       }
     x += w + static_cast<int>(Hash01(5, k, 3) * 6);
@@ -132,18 +120,32 @@ Canvas Skyline(bool night = false) {
   return c;
 }
 
-Canvas Treeline() {
-  Canvas c = Sky(true);
-  for (int x = 0; x < Size; ++x) {
-    const float top = 110 + 50 * Fractal(31, x, 0, 6, 3);
+// The park at night: far towers with a few lit windows over the sky's colour, then the black
+// crowns of the trees in front of them.
+Canvas NightTreeline() {
+  Canvas c = NightSky();
+  int x = 0, k = 0;
+  while (x < Size) {
+    const int w = 14 + static_cast<int>(Hash01(33, k, 0) * 22), h = 30 + static_cast<int>(Hash01(33, k, 1) * 60);
+    const int top = 150 - h;
+    for (int yy = top; yy < Size; ++yy)
+      for (int xx = x; xx < std::min(Size, x + w); ++xx) {
+        const bool window = (xx - x) % 5 > 2 && (yy - top) % 7 > 4 && xx - x > 1 && xx < x + w - 1;
+        c.Set(xx, yy, window && Hash01(34, xx / 5, yy / 7) > 0.72f ? Hex(0xC89850) : Hex(0x0D0F16));
+      }
+    x += w + static_cast<int>(Hash01(33, k, 2) * 10);
+    ++k;
+  }
+  for (int xx = 0; xx < Size; ++xx) {
+    const float top = 120 + 50 * Fractal(31, xx, 0, 6, 3);
     for (int y = static_cast<int>(top); y < Size; ++y)
-      c.Set(x, y, Noisy(Mix(Hex(0x3E6E34), Hex(0x24461E), (y - top) / (Size - top)), 32, x, y, 16, 0.3f));
+      c.Set(xx, y, Noisy(Mix(Hex(0x101A10), Hex(0x070907), (y - top) / (Size - top)), 32, xx, y, 16, 0.3f));
   }
   return c;
 }
 
-Canvas ChainFence(bool night) {
-  Canvas c = Skyline(night);
+Canvas NightChainFence() {
+  Canvas c = NightSkyline();
   for (int y = 0; y < Size; ++y)
     for (int x = 0; x < Size; ++x) {
       const int a = (x + y) % 32, b = (x - y + 4 * Size) % 32;
@@ -154,7 +156,7 @@ Canvas ChainFence(bool night) {
 
 Canvas Grass() {
   return PerPixel([](int x, int y) {
-    Rgba c = Mix(Hex(0x3F7A2A), Hex(0x5F9A38), Fractal(41, x, y, 4));
+    Rgba c = Mix(Hex(0x2E5020), Hex(0x40602A), Fractal(41, x, y, 4));  // lawn at night
     if (Hash01(42, x, y) > 0.8f) c = Scale(c, 1.2f);
     if (Hash01(43, x, y) > 0.9f) c = Scale(c, 0.75f);
     return c;
@@ -163,7 +165,7 @@ Canvas Grass() {
 
 Canvas Leaves() {
   return PerPixel([](int x, int y) {
-    Rgba c = Mix(Hex(0x2C5A22), Hex(0x5A8E34), Fractal(51, x, y, 8, 3));
+    Rgba c = Mix(Hex(0x142A12), Hex(0x2A4A1E), Fractal(51, x, y, 8, 3));  // crowns at night
     if (Hash01(52, x / 3, y / 3) > 0.85f) c = Scale(c, 1.3f);
     return c;
   });
@@ -179,7 +181,7 @@ Canvas Bark() {
 Canvas Pavement() {
   return PerPixel([](int x, int y) {
     if (x % 128 < 3 || y % 128 < 3) return Hex(0x6A6A6A);
-    return Noisy(Hex(0xA8A6A0), 71, x, y, 8, 0.12f);
+    return Noisy(Hex(0x7E7C78), 71, x, y, 8, 0.12f);
   });
 }
 
@@ -202,22 +204,23 @@ Canvas Flat(Rgba colour, std::uint32_t seed, float amount = 0.08f) {
   return PerPixel([=](int x, int y) { return Noisy(colour, seed, x, y, 4, amount); });
 }
 
-// A building front: a storey of shop windows below, rows of windows above.
-Canvas Facade(Rgba wall, Rgba awning, std::uint32_t seed) {
-  Canvas c = Bricks(wall, Scale(wall, 0.7f), seed);
-  for (int wx = 0; wx < 2; ++wx) {
-    const float x0 = 16 + wx * 128.f;
-    c.FillRect(x0, 24, x0 + 44, 100, Hex(0x222A36));
-    c.FillRect(x0 + 4, 28, x0 + 40, 96, Mix(Hex(0x5A7A9A), Hex(0xC8D8E8), Hash01(seed, wx, 0)));
-    c.FillRect(x0 + 20, 28, x0 + 24, 96, Hex(0x222A36));
-    c.FillRect(x0 + 60, 24, x0 + 104, 100, Hex(0x222A36));
-    c.FillRect(x0 + 64, 28, x0 + 100, 96, Mix(Hex(0x5A7A9A), Hex(0xC8D8E8), Hash01(seed, wx, 1)));
+// Building fronts after dark: a storey of shop windows below, rows of windows above; the walls sink into the night, a few upper windows and every shop
+// window stay lit, so the facade's own light shows where the street's lamps do not reach.
+Canvas NightFacade(Rgba wall, Rgba awning, std::uint32_t seed) {
+  Canvas c = Bricks(Scale(wall, 0.3f), Scale(wall, 0.2f), seed);
+  for (int wx = 0; wx < 4; ++wx) {
+    const float x0 = 16 + wx * 64.f;
+    const bool lit = Hash01(seed, wx, 2) > 0.45f;
+    c.FillRect(x0, 24, x0 + 44, 100, Hex(0x0A0C10));
+    c.FillRect(x0 + 4, 28, x0 + 40, 96, lit ? Mix(Hex(0xB07830), Hex(0xC89050), Hash01(seed, wx, 3)) : Hex(0x141A24));
+    c.FillRect(x0 + 20, 28, x0 + 24, 96, Hex(0x0A0C10));
   }
-  c.FillRect(0, 140, Size, 156, awning);
-  for (int i = 0; i < 16; ++i) c.FillRect(i * 16.f, 140, i * 16.f + 8, 156, Scale(awning, 0.7f));
-  c.FillRect(10, 160, 246, 250, Hex(0x1A1E24));
-  c.FillRect(14, 164, 242, 250, Mix(Hex(0x30404A), Hex(0x90A8B8), 0.4f));
-  c.LinearGradient({0, 160}, {256, 250}, WithAlpha(Hex(0xFFFFFF), 0.25f), WithAlpha(Hex(0xFFFFFF), 0.0f));
+  c.FillRect(0, 140, Size, 156, Scale(awning, 0.45f));
+  for (int i = 0; i < 16; ++i) c.FillRect(i * 16.f, 140, i * 16.f + 8, 156, Scale(awning, 0.3f));
+  c.FillRect(10, 160, 246, 250, Hex(0x0A0C10));
+  c.FillRect(14, 164, 242, 250, Hex(0x8A6434));
+  for (int i = 0; i < 12; ++i)  // goods on the lit shelves
+    c.FillRect(20 + i * 19.f, 200, 32 + i * 19.f, 230, Mix(Hex(0x803020), Hex(0x305070), Hash01(seed, i, 4)));
   return c;
 }
 
@@ -334,12 +337,14 @@ const PainterMap& Painters() {
       {"brick.bmp", [] { return Bricks(Hex(0x8A3E2A), Hex(0xA8A298), 10); }},
       {"greybrick.bmp", [] { return Bricks(Hex(0x7A7670), Hex(0x9A968E), 11); }},
       {"asphalt.bmp", Asphalt},
-      {"sky.bmp", [] { return Sky(true); }},
-      {"nightsky.bmp", NightSky},
-      {"skyline.bmp", [] { return Skyline(); }},
-      {"treeline.bmp", Treeline},
-      {"fence.bmp", [] { return ChainFence(false); }},
-      {"nightfence.bmp", [] { return ChainFence(true); }},
+      {"nightsky.bmp", [] { return NightSky(); }},
+      {"nighttrees.bmp", NightTreeline},
+      {"dusksky.bmp", [] { return NightSky(kDuskSky); }},
+      {"citysky.bmp", [] { return NightSky(kCitySky); }},
+      {"nightbrick.bmp", [] { return Bricks(Hex(0x2A2826), Hex(0x363430), 11); }},
+      {"canopy.bmp", [] { return Flat(Hex(0x505258), 25, 0.06f); }},
+      {"panel.bmp", [] { return Flat(Hex(0xFFE2A8), 26, 0.02f); }},
+      {"nightfence.bmp", NightChainFence},
       {"wood.bmp", [] { return Planks(Hex(0x8A5A32), 12); }},
       {"darkwood.bmp", [] { return Planks(Hex(0x4A2C18), 13); }},
       {"felt.bmp", [] { return Flat(Hex(0x1E7A3A), 14, 0.1f); }},
@@ -359,20 +364,21 @@ const PainterMap& Painters() {
        }},
       {"bark.bmp", Bark},
       {"gravel.bmp", [] {
-         return PerPixel([](int x, int y) { return Noisy(Hex(0xB0A488), 131, x, y, 32, 0.35f); });
+         return PerPixel([](int x, int y) { return Noisy(Hex(0x7A7262), 131, x, y, 32, 0.35f); });
        }},
       {"pavement.bmp", Pavement},
       {"kerb.bmp", [] { return Concrete(Hex(0xB4B2AC), 16); }},
       {"white.bmp", [] { return Flat(Hex(0xF0F0EC), 17, 0.05f); }},
+      {"roadpaint.bmp", [] { return Flat(Hex(0x8E8C84), 27, 0.12f); }},  // worn, so it does not glare under the lamps
       {"yellow.bmp", [] { return Flat(Hex(0xE8C020), 18, 0.05f); }},
       {"red.bmp", [] { return Flat(Hex(0xB82020), 19, 0.06f); }},
-      {"facade1.bmp", [] { return Facade(Hex(0x9A5A3A), Hex(0x2A7A4A), 20); }},
-      {"facade2.bmp", [] { return Facade(Hex(0xB0A890), Hex(0xB02828), 21); }},
+      {"nightfacade1.bmp", [] { return NightFacade(Hex(0x9A5A3A), Hex(0x2A7A4A), 20); }},
+      {"nightfacade2.bmp", [] { return NightFacade(Hex(0xB0A890), Hex(0xB02828), 21); }},
       {"pump.bmp", PumpFront},
       {"shop.bmp", ShopFront},
       {"glass.bmp", [] {
          Canvas c(Size, Size);
-         c.LinearGradient({0, 0}, {Size, Size}, Hex(0x7A9AB0), Hex(0xC0D4E0));
+         c.LinearGradient({0, 0}, {Size, Size}, Hex(0x2A3A48), Hex(0x5A6E7E));
          return c;
        }},
       {"busstop.bmp", [] { return Sign("BUS", Hex(0x1E5AA8), Hex(0xFFFFFF)); }},

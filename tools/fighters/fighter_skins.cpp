@@ -55,7 +55,7 @@ Rgba Face(int index, const Palette& pal, double u, double v) {
   Rgba c = Cloth(pal.skin, u, v, 11, 0.04f);
   // Cheeks a little warmer, eye sockets a little darker.
   if (ax < 0.12 && Near(v, 0.56, 0.05)) c = Mix(c, Hex(0xD06050), 0.08f);
-  if (Near(ax, 0.055, 0.04) && Near(v, 0.43, 0.04)) c = Scale(c, 0.88f);
+  if (Near(ax, 0.06, 0.045) && Near(v, 0.43, 0.045)) c = Scale(c, 0.8f);
   // Ears at the sides.
   if (Near(ax, 0.25, 0.03) && Near(v, 0.47, 0.06)) c = Scale(c, 0.82f);
 
@@ -66,26 +66,26 @@ Rgba Face(int index, const Palette& pal, double u, double v) {
   if (index == 4) hair = v < hairline + 0.05 && ax > 0.2;     // under the bandana at the back
   if (hair) c = Cloth(pal.hair, u * 3, v, 12, 0.15f);
 
-  // Eyes, brows, mouth.
-  const bool eye = Near(ax, 0.056, 0.022) && Near(v, 0.435, 0.014);
-  const bool pupil = Near(ax, 0.056, 0.009) && Near(v, 0.437, 0.011);
+  // Eyes, brows, mouth: large and dark enough to read at fight distance, a few pixels on screen.
+  const bool eye = Near(ax, 0.06, 0.03) && Near(v, 0.435, 0.019);
+  const bool pupil = Near(ax, 0.06, 0.015) && Near(v, 0.437, 0.016);
   if (eye) c = Hex(0xF4F0EA);
-  if (pupil) c = index == 5 ? Hex(0x2E6AA0) : Hex(0x2A1A10);
-  if (Near(ax, 0.058, 0.028) && Near(v, 0.395 - 0.02 * (ax - 0.03), 0.009))
-    c = index == 5 ? Scale(pal.hair, 0.6f) : Scale(pal.hair, 0.8f);
-  if (ax < 0.034 && Near(v, 0.635, 0.01)) c = index == 5 ? Hex(0xC01838) : Hex(0x7A3A30);
-  if (index == 5 && Near(ax, 0.056, 0.026) && Near(v, 0.418, 0.01) && !eye) c = Hex(0x6A4A9A);
+  if (pupil) c = index == 5 ? Hex(0x1E4A80) : Hex(0x1A100A);
+  if (Near(ax, 0.062, 0.036) && Near(v, 0.39 - 0.03 * (ax - 0.03), 0.014))
+    c = index == 5 ? Scale(pal.hair, 0.5f) : Mix(Scale(pal.hair, 0.5f), Hex(0x1A120C), 0.5f);
+  if (ax < 0.05 && Near(v, 0.635, 0.014)) c = index == 5 ? Hex(0xB01030) : Hex(0x4A201A);
+  if (index == 5 && Near(ax, 0.06, 0.034) && Near(v, 0.413, 0.012) && !eye) c = Hex(0x6A4A9A);
 
   switch (index) {
     case 1:  // heavy jowls: stubble shadow
-      if (v > 0.6 && ax < 0.2 && !(ax < 0.034 && Near(v, 0.635, 0.01))) c = Scale(c, 0.93f);
+      if (v > 0.6 && ax < 0.2 && !(ax < 0.05 && Near(v, 0.635, 0.014))) c = Scale(c, 0.93f);
       break;
     case 4: {  // bandana over the top, full beard
       if (v < 0.3 + 0.04 * ax) {
         c = pal.accent;
         if (Hash01(7, static_cast<int>(u * 30), static_cast<int>(v * 30)) > 0.8) c = Hex(0xF0F0F0);
       }
-      const bool mouth = ax < 0.034 && Near(v, 0.635, 0.012);
+      const bool mouth = ax < 0.05 && Near(v, 0.635, 0.014);
       if (v > 0.56 && ax < 0.24 && !mouth) c = Cloth(pal.hair, u * 4, v * 2, 13, 0.2f);
       break;
     }
@@ -93,7 +93,7 @@ Rgba Face(int index, const Palette& pal, double u, double v) {
       if (ax < 0.045 && Near(v, 0.6, 0.012)) c = pal.hair;
       break;
     case 7: {  // black mask with eye holes
-      const bool eyeHole = Near(ax, 0.056, 0.034) && Near(v, 0.435, 0.03);
+      const bool eyeHole = Near(ax, 0.06, 0.04) && Near(v, 0.435, 0.032);
       if (v > 0.34 && !eyeHole) c = Cloth(pal.accent, u, v, 14, 0.1f);
       break;
     }

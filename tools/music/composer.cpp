@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "audio_common/dsp.h"
+#include "audio_common/loudness.h"
 #include "music/instruments.h"
 #include "music/loop_mix.h"
 
@@ -155,8 +156,10 @@ std::vector<float> Compose(const TrackStyle& s) {
   // The file starts a moment before the first downbeat, inside the tail of the last bar, so the
   // loop point falls where the sound runs on smoothly rather than on a drum hit.
   mix.Rotate(size_t(0.02 * kMusicRate));
-  // Under the effects and the voices: those reach the ears at about 0.4 of full scale.
-  return mix.Master(0.08f, 0.6f);
+  // Under the effects and the voices, and every track as loud as the others (EBU R128).
+  std::vector<float> track = mix.Master(0.08f, 0.6f);
+  NormalizeLoudness(track, kMusicRate, 2, kMusicLufs, kMusicPeakCeilingDbtp);
+  return track;
 }
 
 const std::vector<TrackStyle>& GameTracks() {

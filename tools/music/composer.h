@@ -30,6 +30,11 @@ struct TrackStyle {
 // Vorbis quality of the encoded tracks: about 100 kbit/s, ample for synthesised music.
 constexpr float kMusicQuality = 0.3f;
 
+// Every track's integrated loudness, a few LU under the voices; the ceiling leaves room for the
+// encoder's overshoot.
+constexpr double kMusicLufs = -21.0;
+constexpr double kMusicPeakCeilingDbtp = -2.5;
+
 // Interleaved stereo at kMusicRate.
 std::vector<float> Compose(const TrackStyle& style);
 

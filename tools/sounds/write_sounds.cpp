@@ -1,15 +1,20 @@
 // Content kind "sounds": base/sound/*.wav, the fourteen start-up sounds of the game.
 #include <filesystem>
 
+#include "audio_common/loudness.h"
 #include "audio_common/wav_writer.h"
 #include "common/content_registry.h"
 #include "sounds/sound_effects.h"
 
 namespace {
+// True peaks between samples must not clip on the way to the speakers.
+constexpr double kEffectPeakCeilingDbtp = -1.5;
+
 void WriteSounds(const std::filesystem::path& baseDir) {
   const std::filesystem::path dir = baseDir / "sound";
   std::filesystem::create_directories(dir);
-  const auto write = [&](const char* name, const std::vector<float>& samples) {
+  const auto write = [&](const char* name, std::vector<float> samples) {
+    CapTruePeak(samples, kEffectRate, 1, kEffectPeakCeilingDbtp);
     WriteWav16(dir / name, kEffectRate, 1, samples);
   };
   write("steps.wav", FootstepLoop());

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   }
   if (argc == 4) {
     std::string error;
-    if (!ChooseReplayToWatch(argv[3], error)) {
+    if (!ChooseReplayToWatch(argv[3], 1, error)) {
       std::fprintf(stderr, "driver: %s: %s\n", argv[3], error.c_str());
       return 1;
     }

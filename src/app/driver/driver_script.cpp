@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/input_state.h"
+#include "app/key_names.h"
 
 namespace {
 
@@ -14,22 +15,6 @@ std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
 }
-
-struct NamedKey {
-  const char* name;
-  int virtualKey;
-};
-
-constexpr NamedKey kKeyNames[] = {
-    {"backspace", VirtualKey::Back}, {"tab", VirtualKey::Tab},         {"return", VirtualKey::Return},
-    {"enter", VirtualKey::Return},   {"shift", VirtualKey::Shift},     {"control", VirtualKey::Control},
-    {"ctrl", VirtualKey::Control},   {"alt", VirtualKey::Menu},        {"pause", VirtualKey::Pause},
-    {"escape", VirtualKey::Escape},  {"esc", VirtualKey::Escape},      {"space", VirtualKey::Space},
-    {"pageup", VirtualKey::PageUp},  {"pagedown", VirtualKey::PageDown}, {"end", VirtualKey::End},
-    {"home", VirtualKey::Home},      {"left", VirtualKey::Left},       {"up", VirtualKey::Up},
-    {"right", VirtualKey::Right},    {"down", VirtualKey::Down},       {"insert", VirtualKey::Insert},
-    {"delete", VirtualKey::Delete},
-};
 
 struct NamedState {
   const char* name;
@@ -42,6 +27,8 @@ constexpr NamedState kStateNames[] = {
     {"TwoPlayerSetup", GameState::TwoPlayerSetup},
     {"Pause", GameState::Pause},
     {"Options", GameState::Options},
+    {"MoreOptions", GameState::MoreOptions},
+    {"Controls", GameState::Controls},
     {"CareerMenu", GameState::CareerMenu},
     {"DifficultySelect", GameState::DifficultySelect},
     {"PreFight", GameState::PreFight},
@@ -115,6 +102,8 @@ class LineParser {
     if (verb == "minimise" || verb == "minimize") return Bare(ScriptOp::Minimise);
     if (verb == "close") return Bare(ScriptOp::Close);
     if (verb == "screenshot") return Screenshot();
+    if (verb == "tap") return Point(ScriptOp::Tap);
+    if (verb == "pad") return Pad();
     return "unknown command '" + words_[0] + "'";
   }
 
@@ -211,6 +200,21 @@ class LineParser {
       if (!Number(words_[first + 1], condition.step)) return "usage: step S";
       return "";
     }
+    if (kind == "winner" && arguments == 1) {
+      condition.kind = Kind::Winner;
+      const std::string fighter = Lower(words_[first + 1]);
+      if (fighter != "one" && fighter != "two") return "usage: winner one|two";
+      condition.pad = fighter == "one" ? 0 : 1;
+      return "";
+    }
+    if (kind == "rumble" && arguments == 1) {
+      condition.kind = Kind::Rumble;
+      if (!WholeNumber(words_[first + 1], condition.pad) || condition.pad < 1 || condition.pad > 4) {
+        return "usage: rumble N (N 1 to 4)";
+      }
+      condition.pad -= 1;
+      return "";
+    }
     if (kind == "pointer" && arguments == 2) {
       condition.kind = Kind::Pointer;
       if (!WholeNumber(words_[first + 1], condition.x) || !WholeNumber(words_[first + 2], condition.y)) {
@@ -260,6 +264,45 @@ class LineParser {
     return "";
   }
 
+  // pad attach|detach N, pad down|up|press N BUTTON, pad axis N AXIS VALUE
+  std::string Pad() {
+    const char* usage = "usage: pad attach|detach N, pad down|up|press N BUTTON, pad axis N AXIS VALUE (N 1 to 4)";
+    if (words_.size() < 3) return usage;
+    const std::string action = Lower(words_[1]);
+    if (!WholeNumber(words_[2], command_.pad) || command_.pad < 1 || command_.pad > 4) return usage;
+    command_.pad -= 1;
+    if (action == "attach" || action == "detach") {
+      command_.op = action == "attach" ? ScriptOp::PadAttach : ScriptOp::PadDetach;
+      return words_.size() == 3 ? "" : usage;
+    }
+    if (action == "down" || action == "up" || action == "press") {
+      command_.op = action == "down" ? ScriptOp::PadDown : action == "up" ? ScriptOp::PadUp : ScriptOp::PadPress;
+      if (words_.size() != 4) return usage;
+      const auto button = PadButtonNamed(words_[3]);
+      if (!button) return "unknown pad button '" + words_[3] + "'";
+      command_.button = *button;
+      return "";
+    }
+    if (action == "axis") {
+      command_.op = ScriptOp::PadAxisValue;
+      static const char* const kAxes[kPadAxisCount] = {"leftx", "lefty", "rightx", "righty", "lefttrigger", "righttrigger"};
+      if (words_.size() != 5) return usage;
+      bool found = false;
+      for (int i = 0; i < kPadAxisCount; ++i) {
+        if (Lower(words_[3]) == kAxes[i]) {
+          command_.axis = static_cast<PadAxis>(i);
+          found = true;
+        }
+      }
+      if (!found) return "unknown pad axis '" + words_[3] + "'";
+      if (!WholeNumber(words_[4], command_.x) || command_.x < -32768 || command_.x > 32767) {
+        return "an axis value runs from -32768 to 32767";
+      }
+      return "";
+    }
+    return usage;
+  }
+
   std::string Screenshot() {
     command_.op = ScriptOp::Screenshot;
     if (words_.size() != 2) return "usage: screenshot FILE.png";
@@ -272,21 +315,6 @@ class LineParser {
 };
 
 }  // namespace
-
-std::optional<int> VirtualKeyNamed(const std::string& name) {
-  const std::string lower = Lower(name);
-  if (lower.size() == 1 && std::isalnum(static_cast<unsigned char>(lower[0]))) {
-    return std::toupper(static_cast<unsigned char>(lower[0]));
-  }
-  if (lower.size() >= 2 && lower.size() <= 3 && lower[0] == 'f') {
-    int number = 0;
-    if (WholeNumber(lower.substr(1), number) && number >= 1 && number <= 12) return VirtualKey::F1 + number - 1;
-  }
-  for (const NamedKey& key : kKeyNames) {
-    if (lower == key.name) return key.virtualKey;
-  }
-  return std::nullopt;
-}
 
 std::optional<GameState> GameStateNamed(const std::string& name) {
   for (const NamedState& named : kStateNames) {

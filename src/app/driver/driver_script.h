@@ -4,13 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "app/key_names.h"  // VirtualKeyNamed, PadButtonNamed
 #include "screens/screen_flow.h"
 
 // The scripted driver's script: one command a line, read before the game starts (docs/driver.md).
 
 // Something about the running game that a script can wait for or insist on.
 struct ScriptCondition {
-  enum class Kind { State, Loading, Loaded, KeyDown, KeyUp, Active, Inactive, Fullscreen, Windowed, Message, Pointer, Step, OnlineText };
+  enum class Kind { State, Loading, Loaded, KeyDown, KeyUp, Active, Inactive, Fullscreen, Windowed, Message, Pointer, Step, Rumble, Winner, OnlineText };
   Kind kind = Kind::State;
   GameState state = GameState::MainMenu;
   int virtualKey = 0;
@@ -18,6 +19,7 @@ struct ScriptCondition {
   int x = 0;         // Pointer: menu units
   int y = 0;
   double step = 0.0;  // Step: the FrameClock step of the last frame
+  int pad = 0;        // Rumble: the script's pad, 0..3; Winner: the fighter, 0 or 1
 };
 
 enum class ScriptOp {
@@ -34,12 +36,19 @@ enum class ScriptOp {
   KeyPress,        // down, one frame, up
   Move,            // x, y in menu units
   Click,           // move, one frame, left button down and up
+  Tap,             // move and left button down and up at once, the press carrying its place
   RightClick,
   Activate,
   Deactivate,
   Minimise,
   Close,
   Screenshot,      // text: the PNG file
+  PadAttach,       // pad: a virtual pad plugged in
+  PadDetach,       // pad: pulled out
+  PadDown,         // pad, button
+  PadUp,
+  PadPress,        // down, one frame, up
+  PadAxisValue,    // pad, axis, x: the value
 };
 
 struct ScriptCommand {
@@ -51,6 +60,9 @@ struct ScriptCommand {
   int x = 0;
   int y = 0;
   bool yes = false;
+  int pad = 0;  // the script's pad 1..4 as slot 0..3
+  PadButton button = PadButton::A;
+  PadAxis axis = PadAxis::LeftX;
   std::string text;
   ScriptCondition condition;
 };
@@ -62,8 +74,6 @@ struct ParsedScript {
 
 ParsedScript ParseDriverScript(const std::string& source);
 
-// Key names as scripts write them ("Z", "7", "F10", "Escape", "Space", "Left", ...), case-insensitive.
-std::optional<int> VirtualKeyNamed(const std::string& name);
 // GameState names ("MainMenu", "Fight", ...), case-insensitive.
 std::optional<GameState> GameStateNamed(const std::string& name);
 const char* GameStateName(GameState state);

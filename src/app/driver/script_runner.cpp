@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/driver/screenshot.h"
 #include "app/game_window.h"
+#include "fight/match_state.h"
 #include "screens/online_screen_rules.h"
 
 ScriptRunner::ScriptRunner(std::vector<ScriptCommand> commands, std::string scriptName)
@@ -39,9 +40,11 @@ bool ScriptRunner::NextMessage(WindowMessage& message) {
       StartFrame();
       return false;
     }
-    if (!afterFrames_.empty()) {
+    if (!afterFrames_.empty() || !padReleases_.empty()) {
       pending_.insert(pending_.end(), afterFrames_.begin(), afterFrames_.end());
       afterFrames_.clear();
+      for (const ScriptCommand& release : padReleases_) Run(release);
+      padReleases_.clear();
       continue;
     }
     if (waiting_) {
@@ -113,6 +116,7 @@ void ScriptRunner::Fail(int line, const std::string& why) {
   next_ = commands_.size();
   framesToRun_ = 0;
   afterFrames_.clear();
+  padReleases_.clear();
   waiting_ = false;
 }
 
@@ -132,6 +136,16 @@ void ScriptRunner::MovePointer(int menuX, int menuY) {
   pointerY_ = height > 0 ? (menuY * height + 599) / 600 : menuY;
   Send(MessageKind::PointerMove);
 }
+
+void ScriptRunner::Press(MessageKind kind) {
+  WindowMessage button;
+  button.kind = kind;
+  button.x = pointerX_;
+  button.y = pointerY_;
+  pending_.push_back(button);
+}
+
+void ScriptRunner::PadsChanged() { Send(MessageKind::DevicesChanged); }
 
 void ScriptRunner::Run(const ScriptCommand& command) {
   switch (command.op) {
@@ -195,17 +209,47 @@ void ScriptRunner::Run(const ScriptCommand& command) {
       return;
     case ScriptOp::Click:
     case ScriptOp::RightClick: {
-      // The menus read the pointer once per frame and a click acts on the last reading.
+      // A frame between the move and the press, as a hand on a mouse gives; the pointer drawn there.
       MovePointer(command.x, command.y);
       framesToRun_ = 1;
       const bool left = command.op == ScriptOp::Click;
       WindowMessage button;
       button.kind = left ? MessageKind::LeftButtonDown : MessageKind::RightButtonDown;
+      button.x = pointerX_;
+      button.y = pointerY_;
       afterFrames_.push_back(button);
       button.kind = left ? MessageKind::LeftButtonUp : MessageKind::RightButtonUp;
       afterFrames_.push_back(button);
       return;
     }
+    case ScriptOp::Tap:
+      // A touchscreen or a pen: the pointer jumps and presses with no frame between.
+      MovePointer(command.x, command.y);
+      Press(MessageKind::LeftButtonDown);
+      Press(MessageKind::LeftButtonUp);
+      return;
+    case ScriptOp::PadAttach:
+      if (!AttachVirtualPad(command.pad)) Fail(command.line, "pad " + std::to_string(command.pad + 1) + " cannot be attached");
+      return PadsChanged();
+    case ScriptOp::PadDetach:
+      if (!DetachVirtualPad(command.pad)) Fail(command.line, "pad " + std::to_string(command.pad + 1) + " is not attached");
+      return PadsChanged();
+    case ScriptOp::PadDown:
+    case ScriptOp::PadUp:
+      SetVirtualPadButton(command.pad, command.button, command.op == ScriptOp::PadDown);
+      return PadsChanged();
+    case ScriptOp::PadPress: {
+      SetVirtualPadButton(command.pad, command.button, true);
+      PadsChanged();
+      framesToRun_ = 1;
+      ScriptCommand release = command;
+      release.op = ScriptOp::PadUp;
+      padReleases_.push_back(release);
+      return;
+    }
+    case ScriptOp::PadAxisValue:
+      SetVirtualPadAxis(command.pad, command.axis, command.x);
+      return PadsChanged();
     case ScriptOp::Activate:
     case ScriptOp::Deactivate:
     case ScriptOp::Minimise: {
@@ -259,6 +303,10 @@ bool ScriptRunner::Holds(const ScriptCondition& condition) const {
       return ScreenFlow.PointerX == condition.x && ScreenFlow.PointerY == condition.y;
     case Kind::Step:
       return std::fabs(FrameClock.step - condition.step) < 0.005;
+    case Kind::Rumble:
+      return VirtualPadRumble(condition.pad) > 0.0f;
+    case Kind::Winner:
+      return MatchState.winnerCharacter == MatchState.character[condition.pad];
     case Kind::OnlineText:
       return (OnlineScreen.message + "\n" + OnlineScreen.detail).find(condition.text) != std::string::npos;
   }
@@ -295,6 +343,10 @@ std::string ScriptRunner::Describe(const ScriptCondition& condition) const {
              std::to_string(ScreenFlow.PointerX) + " " + std::to_string(ScreenFlow.PointerY);
     case Kind::Step:
       return "expected step " + std::to_string(condition.step) + ", found " + std::to_string(FrameClock.step);
+    case Kind::Rumble:
+      return "expected pad " + std::to_string(condition.pad + 1) + " to have rumbled";
+    case Kind::Winner:
+      return std::string("expected fighter ") + (condition.pad == 0 ? "one" : "two") + " to have won the last round";
     case Kind::OnlineText:
       return "expected the online screen to say \"" + condition.text + "\", it says \"" + OnlineScreen.message +
              "\" / \"" + OnlineScreen.detail + "\"";

@@ -40,6 +40,9 @@ class ScriptRunner : public Automation {
   std::string Describe(const ScriptCondition& condition) const;
   void Send(MessageKind kind, int virtualKey = 0);
   void MovePointer(int menuX, int menuY);
+  void Press(MessageKind kind);
+  // A virtual pad changed: its messages are polled before anything else the script sends.
+  void PadsChanged();
 
   std::vector<ScriptCommand> commands_;
   std::string scriptName_;
@@ -48,6 +51,7 @@ class ScriptRunner : public Automation {
   std::deque<WindowMessage> pending_;     // sent before anything else
   int framesToRun_ = 0;
   std::vector<WindowMessage> afterFrames_;  // the second half of a click or key press
+  std::vector<ScriptCommand> padReleases_;  // the second half of a pad press
   bool waiting_ = false;                   // an `until` is running
   ScriptCommand until_;
   int untilFramesLeft_ = 0;
