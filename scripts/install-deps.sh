@@ -16,6 +16,7 @@ packages=(
   libpng-dev
   xvfb xauth x11-utils xdotool
   desktop-file-utils appstream
+  libenet-dev libxxhash-dev
   imagemagick sox
   espeak-ng flite festival festvox-us-slt-hts festvox-kallpc16k festvox-kdlpc16k libebur128-dev
   clang llvm libclang-rt-dev

@@ -4,7 +4,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& a = arguments[i];
-    if (a == "--help" || a == "-h") {
+    if (ReadOnlineOption(arguments, &i, &line.online, &line.error)) {
+      if (!line.error.empty()) return line;
+      --i;  // the loop steps past what was read
+    } else if (a == "--help" || a == "-h") {
       line.help = true;
     } else if (a == "--version") {
       line.version = true;
@@ -40,6 +43,9 @@ std::string CommandLineHelp(const std::string& program) {
          "  --fullscreen   start full screen over the desktop (this run only)\n"
          "  --replay FILE  watch a recorded match (replays are kept in the data folder)\n"
          "  --replay-speed N  watch it at 1, 2 or 4 times its speed\n"
+         "  --host [PORT]  wait for another player to join online, on PORT (default 7710)\n"
+         "  --join HOST[:PORT]\n"
+         "                 join the game hosted at HOST (an IPv6 address as [ADDRESS]:PORT)\n"
          "  --version      print the version and exit\n"
          "  -h, --help     print this help and exit\n"
          "\n"

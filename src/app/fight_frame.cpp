@@ -2,6 +2,8 @@
 
 #include "app/app.h"
 #include "app/fight_bindings.h"
+#include "app/game_options.h"
+#include "app/online_play.h"
 #include "app/pad_commands.h"
 #include "app/replay_playback.h"
 #include "app/replay_recorder.h"
@@ -12,8 +14,26 @@
 #include "screens/screen_rules.h"
 #include "screens/screens.h"
 
+namespace {
+
+// An online fight: this player plays fighter one's keys for their own fighter; the ticks run at
+// the session's fixed rate, not at the frame's step.
+void RunOnlineFightFrame() {
+  ServiceFightMusic(FrameClock.step);
+  FighterCommand commands[2];
+  BuildFighterCommands(KeyState, false, ActiveFightBindings, commands);
+  RunOnlineTicks(commands[0]);
+  if (ScreenFlow.gameState != GameState::Fight) return;  // the match ended in this frame
+  DrawArenaFrame();
+  DrawFightOverlays();
+  if (UserOptions.showPingAndRollback) DrawFightCornerText(OnlineFightStats().c_str());
+}
+
+}  // namespace
+
 void RunFightFrame() {
   if (ReplayPlayback.active) return RunReplayFightFrame();
+  if (OnlineFightActive()) return RunOnlineFightFrame();
   ServiceFightMusic(FrameClock.step);
   FighterCommand commands[2];
   const bool twoHumans = MatchState.gameMode == TwoPlayers;

@@ -5,6 +5,7 @@
 #include "app/fight_wiring.h"
 #include "app/game_options.h"
 #include "app/game_window.h"
+#include "app/online_play.h"
 #include "app/pad_state.h"
 #include "app/replay_playback.h"
 #include "app/replay_wiring.h"
@@ -36,6 +37,7 @@ void EscapeToPause() {
     return;
   }
   if (KeyState[VirtualKey::Escape] == 0 && !AnyPadHoldsStart() && !PadPulledOutOfFight) return;
+  if (OnlineFightActive()) return LeaveOnlineFight();  // online there is no pause
   if (MatchState.introActive || MatchState.knockoutActive) return;
   PadPulledOutOfFight = false;
   SilenceFightForPause();
@@ -67,7 +69,8 @@ int RunMainLoop() {
       continue;
     }
     FollowDisplayOptions();
-    // An inactive window draws nothing but still swaps.
+    // An inactive window draws nothing but still swaps, and keeps an online connection answered.
+    if (!WindowActive) ServiceOnline();
     const bool done = (WindowActive && !DrawFrame()) || ScreenFlow.QuitRequested;
     if (!done) SwapWindowBuffers();
     EscapeToPause();
@@ -76,6 +79,7 @@ int RunMainLoop() {
 }
 
 void ExitSequence() {
+  LeaveOnline();  // the other player hears of it at once rather than after the silence
   delete LampModel;
   LampModel = nullptr;
   CloseAudioAtExit();

@@ -25,6 +25,8 @@ constexpr OptionKey kOptionKeys[] = {
     {"windowed", &GameOptions::windowed, 0, 1},
     {"rumble", &GameOptions::rumble, 0, 1},
     {"subtitles", &GameOptions::subtitles, 0, 1},
+    {"online_input_delay", &GameOptions::onlineInputDelay, 0, kMaxInputDelay},
+    {"show_ping_and_rollback", &GameOptions::showPingAndRollback, 0, 1},
 };
 
 const OptionKey* KeyNamed(const std::string& key) {

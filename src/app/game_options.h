@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "net/input_delay.h"
+
 // The options beyond menu.inf's six values, kept as "key=value" lines in options.cfg in the
 // config folder (menu.inf stays exactly as it is). Defaults at program start until ReadGameOptions.
 // Every field is a whole number with its own range; a feature adds a field here and a key in
@@ -11,6 +13,8 @@ struct GameOptions {
   int windowed = 0;   // 1: a resizable window instead of full screen over the desktop (Alt+Enter)
   int rumble = 1;     // 1: a pad that can rumbles on a landed hit
   int subtitles = 0;  // 1: the spoken lines are shown as text (always while the sound is off)
+  int onlineInputDelay = kDefaultInputDelay;  // 0..kMaxInputDelay ticks, online matches only
+  int showPingAndRollback = 0;                // 1: online fights show the ping and the rollback depth
 };
 
 extern GameOptions UserOptions;

@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "app/command_line.h"
+#include "app/online_play.h"
 #include "app/replay_file.h"
 #include "app/replay_wiring.h"
 
@@ -29,5 +30,6 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  RequestOnlineStart(line.online);
   return GameMain(line);
 }

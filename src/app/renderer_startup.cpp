@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/online_play.h"
 #include "app/replay_wiring.h"
 #include "app/timer.h"
 #include "render/render.h"
@@ -16,5 +17,6 @@ bool InitializeRenderer() {
   LoadStartupImagesAndFonts();
   SetInitialScreen();
   ConnectReplayEffects();
+  ConnectOnlineScreens();
   return BuildLightingProgram();
 }

@@ -3,6 +3,7 @@
 
 #include "app/app.h"
 #include "app/fight_frame.h"
+#include "app/online_play.h"
 #include "app/replay_wiring.h"
 #include "arena/arena.h"
 #include "audio/audio.h"
@@ -40,6 +41,7 @@ void RunLoadingPhase() {
 }
 
 void RunMenuBranch() {
+  ServiceOnline();
   PlaceMenuListener();
   ServiceMusic(MenuMusic, FrameClock.step);
   DrawMenus();

@@ -77,6 +77,7 @@ void WindowProcedure(const WindowMessage& message) {
     case MessageKind::KeyDown:
       RecordKey(message.virtualKey, 1);
       if (!InFight()) MenuKeyPressed(message.virtualKey, message.repeat);
+      if (!InFight()) HandleOnlineKey(message.virtualKey, KeyState[VirtualKey::Shift] != 0);
       return;
     case MessageKind::KeyUp:
       RecordKey(message.virtualKey, 0);

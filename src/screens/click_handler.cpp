@@ -1,6 +1,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/input_state.h"
 #include "app/settings.h"
 #include "fight/fight.h"
 #include "screens/career_story_rules.h"
@@ -8,6 +9,7 @@
 #include "screens/controls_rules.h"
 #include "screens/menu_buttons.h"
 #include "screens/more_option_rows.h"
+#include "screens/online_screen_rules.h"
 #include "screens/screen_effects.h"
 #include "screens/screen_rules.h"
 #include "screens/screens.h"
@@ -123,6 +125,33 @@ void ExitFight() {
   ClickAndReset();
 }
 
+void JoinTypedAddress() {
+  if (OnlineScreen.address.empty()) return;  // nothing typed: nothing to join
+  RunEffect(ScreenEffects.joinOnline, OnlineScreen.address);
+  GoTo(GameState::OnlineWaiting);
+}
+
+// A pick on the online set-up: only this player's own fighter, the arena only for the host,
+// nothing once FIGHT was pressed.
+void OnlinePick(int row) {
+  OnlineScreenState& online = OnlineScreen;
+  if (online.localReady) return;
+  int* character = MatchState.character;
+  const int fighter = row < 86 ? 0 : 1;
+  if (row <= 87) {
+    if (fighter != online.localSide) return;
+    const bool previous = row == 84 || row == 86;
+    character[fighter] = previous ? PickPrevious(character[fighter], character[1 - fighter])
+                                  : PickNext(character[fighter], character[1 - fighter]);
+  } else {
+    if (online.localSide != 0) return;
+    if (row == 88 && ++MatchState.arena > kHighestSelectableArena) MatchState.arena = 1;
+    if (row == 89 && --MatchState.arena < 1) MatchState.arena = kHighestSelectableArena;
+  }
+  RunEffect(ScreenEffects.onlineSetupChanged);
+  ClickAndReset();
+}
+
 }  // namespace
 
 void ActOnButton(int row) {
@@ -216,6 +245,29 @@ void ActOnButton(int row) {
     case 39: return GoTo(GameState::MoreOptions);
     case 40: return GoTo(GameState::Options);
     case 41: return WatchLastReplay();
+    case 75: return GoTo(GameState::OnlineMenu);
+    case 76:
+      RunEffect(ScreenEffects.hostOnline);
+      return GoTo(GameState::OnlineWaiting);
+    case 77: return GoTo(GameState::OnlineJoin);
+    case 78: return GoTo(GameState::MainMenu);
+    case 79: return GoTo(GameState::OnlineMenu);
+    case 80: return JoinTypedAddress();
+    case 81:
+    case 82:
+      RunEffect(ScreenEffects.leaveOnline);
+      return GoTo(GameState::OnlineMenu);
+    case 83:
+      if (OnlineScreen.localReady) return;
+      OnlineScreen.localReady = true;
+      RunEffect(ScreenEffects.onlineSetupChanged);
+      return ClickAndReset();
+    case 84:
+    case 85:
+    case 86:
+    case 87:
+    case 88:
+    case 89: return OnlinePick(row);
     case kControlsButtonRow:
       EnterControlsScreen();
       return GoTo(GameState::Controls);
@@ -239,6 +291,12 @@ void DrawQuickFight(unsigned seed) {
     character[0] = std::rand() % (kHighestRosterIndex + 1);
     character[1] = std::rand() % (kHighestRosterIndex + 1);
   }
+}
+
+void HandleOnlineKey(int virtualKey, bool shift) {
+  if (ScreenFlow.gameState != GameState::OnlineJoin) return;
+  if (virtualKey == VirtualKey::Return) return JoinTypedAddress();
+  if (TypeAddressKey(virtualKey, shift) && Settings.soundOn) RunEffect(ScreenEffects.menuHover);
 }
 
 void ChooseMoreOption(int index) {

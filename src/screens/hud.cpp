@@ -115,3 +115,10 @@ void DrawHud() {
   glDisable(GL_BLEND);
   EndFightOverlay();
 }
+
+void DrawFightCornerText(const char* text) {
+  BeginFightOverlay();
+  glColor4f(1, 1, 1, 1);
+  PrintSmall(300, 10, 1, "%s", text);
+  EndFightOverlay();
+}

@@ -13,6 +13,10 @@ constexpr GameState kVersus = GameState::PreFight;
 constexpr GameState kPause = GameState::Pause;
 constexpr GameState kOptions = GameState::Options;
 constexpr GameState kMore = GameState::MoreOptions;
+constexpr GameState kOnline = GameState::OnlineMenu;
+constexpr GameState kJoin = GameState::OnlineJoin;
+constexpr GameState kWaiting = GameState::OnlineWaiting;
+constexpr GameState kSetup = GameState::OnlineSetup;
 constexpr GameState kControls = GameState::Controls;
 
 // A binding row of the controls screen: the whole line of one fighter's action.
@@ -83,6 +87,21 @@ const MenuButtonRow MenuButtons[kMenuButtonRows] = {
     {58, kControls, BindingRect(1, 3), -1},
     {59, kControls, BindingRect(1, 4), -1},
     {60, kControls, BindingRect(1, 5), -1},
+    {75, kMain, {281, 393, 467, 515}, 6},   // "  ONLINE", the second row
+    {76, kOnline, {342, 457, 252, 300}, 0}, // "   HOST"
+    {77, kOnline, {342, 457, 302, 350}, 1}, // "   JOIN"
+    {78, kOnline, {342, 457, 352, 400}, 2}, // "  BACK"
+    {79, kJoin, {0, 115, 542, 590}, 0},     // "  BACK"
+    {80, kJoin, {679, 800, 542, 590}, 1},   // " CONNECT"
+    {81, kWaiting, {0, 115, 542, 590}, 0},  // "  BACK": stops waiting, closes the connection
+    {82, kSetup, {0, 115, 542, 590}, 0},    // "  BACK": leaves, the other player is told
+    {83, kSetup, {679, 800, 542, 590}, 1},  // "  FIGHT": this player is ready
+    {84, kSetup, {0, 80, 392, 440}, 2},     // fighter one (the host's): previous character
+    {85, kSetup, {152, 232, 392, 440}, 3},  // fighter one: next character
+    {86, kSetup, {567, 647, 392, 440}, 4},  // fighter two (the joiner's): previous character
+    {87, kSetup, {720, 800, 392, 440}, 5},  // fighter two: next character
+    {88, kSetup, {340, 460, 372, 420}, 6},  // the host's arena: next
+    {89, kSetup, {340, 460, 422, 470}, 7},  // the host's arena: previous
 };
 
 const MenuButtonRow* ButtonUnderPointer(GameState state, int x, int y) {

@@ -47,6 +47,13 @@ void DrawCurrentScreen() {
   if (Is(GameState::Options)) DrawOptionsScreen();
   if (Is(GameState::MoreOptions)) DrawMoreOptionsScreen();
   if (Is(GameState::Controls)) DrawControlsScreen();
+  if (Is(GameState::OnlineMenu)) DrawOnlineMenu();
+  if (Is(GameState::OnlineJoin)) DrawOnlineJoin();
+  if (Is(GameState::OnlineWaiting)) DrawOnlineWaiting();
+  if (Is(GameState::OnlineSetup)) {
+    DrawTwoPlayerScreen();
+    DrawOnlineSetupNotice();
+  }
   if (Is(GameState::TwoPlayerSetup)) DrawTwoPlayerScreen();
 }
 
@@ -84,5 +91,5 @@ void DrawMenus() {
     DrawPointer();
     FinishFlatMenu();
   }
-  if (Is(GameState::TwoPlayerSetup)) DrawTwoPlayerPreviews();
+  if (Is(GameState::TwoPlayerSetup) || Is(GameState::OnlineSetup)) DrawTwoPlayerPreviews();
 }

@@ -4,7 +4,9 @@
 
 #include "fight/fight.h"
 #include "render/render.h"
+#include "screens/menu_clocks.h"
 #include "screens/menu_widgets.h"
+#include "screens/online_screen_rules.h"
 #include "screens/screen_flow.h"
 #include "screens/slide_offsets.h"
 
@@ -37,6 +39,8 @@ void DrawMainMenu() {
   }
   // The second row, below the first.
   LabelledButton(407, 85 + rise[7], 409, Slid(93, rise[7]), "  REPLAY", 7);
+  // The second row slides in with the button above it.
+  LabelledButton(281, 85 + rise[2], 287, Slid(93, rise[2]), "  ONLINE", 6);
 }
 
 void DrawQuitConfirm() {
@@ -90,4 +94,44 @@ void DrawPauseMenu() {
   LabelledButton(342 + left, 300, Slid(346, left), 308, "CONTINUE", 0);
   LabelledButton(342 + right, 250, Slid(346, right), 258, " RESTART", 1);
   LabelledButton(342, 200 + rise, 349, Slid(208, rise), "  EXIT", 3);
+}
+
+void DrawOnlineMenu() {
+  DrawPlainBackground(false);
+  PrintLarge(312, 520, 1, "  ONLINE");
+  const float left = SlideOffsets.fromLeft[0];
+  const float right = SlideOffsets.fromRight[0];
+  const float rise = SlideOffsets.rise[0];
+  LabelledButton(342 + left, 300, Slid(349, left), 308, "   HOST", 0);
+  LabelledButton(342 + right, 250, Slid(349, right), 258, "   JOIN", 1);
+  LabelledButton(342, 200 + rise, 349, Slid(208, rise), "  BACK", 2);
+}
+
+void DrawOnlineJoin() {
+  DrawPlainBackground(true);
+  const SlideOffsetSet& s = SlideOffsets;
+  LabelledButton(0, 10 + s.rise[0], 9, Slid(18, s.rise[0]), "  BACK", 0);
+  LabelledButton(679, 10 + s.rise[1], 686, Slid(18, s.rise[1]), " CONNECT", 1);
+  PrintLarge(340, 520, 1, "JOIN");
+  PrintSmall(200, 330, 1, "Address of the host (HOST or HOST:PORT):");
+  // The caret after the typed text blinks once a second.
+  const bool caret = static_cast<int>(MenuClocks.MenuPhase / 5.0f) % 2 == 0;
+  PrintSmall(200, 290, 1, "%s%s", OnlineScreen.address.c_str(), caret ? "_" : "");
+}
+
+void DrawOnlineWaiting() {
+  DrawPlainBackground(true);
+  const float rise = SlideOffsets.rise[0];
+  LabelledButton(0, 10 + rise, 9, Slid(18, rise), "  BACK", 0);
+  PrintLarge(312, 520, 1, "  ONLINE");
+  PrintSmall(120, 330, 1, "%s", OnlineScreen.message.c_str());
+  PrintSmall(120, 300, 1, "%s", OnlineScreen.detail.c_str());
+}
+
+void DrawOnlineSetupNotice() {
+  const OnlineScreenState& online = OnlineScreen;
+  const char* line = online.localReady ? "Waiting for the other player to press FIGHT."
+                     : online.peerReady ? "The other player is ready."
+                                        : "";
+  PrintSmall(250, 20, 1, "%s", line);
 }

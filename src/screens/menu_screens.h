@@ -9,6 +9,10 @@ void DrawPauseMenu();
 void DrawOptionsScreen();
 void DrawMoreOptionsScreen();
 void DrawControlsScreen();
+void DrawOnlineMenu();
+void DrawOnlineJoin();
+void DrawOnlineWaiting();
+void DrawOnlineSetupNotice();  // over the two-player screen: who still has to press FIGHT
 void DrawVersusScreen();
 void DrawTwoPlayerScreen();
 void DrawTwoPlayerPreviews();

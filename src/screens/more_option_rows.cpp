@@ -8,11 +8,20 @@ namespace {
 
 const char* YesNo(int value) { return value ? "YES" : "NO"; }
 
+const char* InputDelayText() {
+  static const char* const kTexts[kMaxInputDelay + 1] = {"0", "1", "2", "3", "4"};
+  return kTexts[UserOptions.onlineInputDelay];
+}
+
 const MoreOptionRow kRows[] = {
     {"Vertical sync", [] { return YesNo(UserOptions.vsync); }, [] { UserOptions.vsync = !UserOptions.vsync; }},
     {"Rumble", [] { return YesNo(UserOptions.rumble); }, [] { UserOptions.rumble = !UserOptions.rumble; }},
     {"Subtitles", [] { return YesNo(UserOptions.subtitles); }, [] { UserOptions.subtitles = !UserOptions.subtitles; }},
     {"Full screen", [] { return YesNo(!UserOptions.windowed); }, [] { UserOptions.windowed = !UserOptions.windowed; }},
+    {"Online input delay", InputDelayText,
+     [] { UserOptions.onlineInputDelay = (UserOptions.onlineInputDelay + 1) % (kMaxInputDelay + 1); }},
+    {"Show ping and rollback", [] { return YesNo(UserOptions.showPingAndRollback); },
+     [] { UserOptions.showPingAndRollback = !UserOptions.showPingAndRollback; }},
 };
 
 constexpr float kFirstRowY = 450;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 // What the menu rules set off outside the screens: sounds, music, the fight and the career's
 // bookkeeping, the story pictures. The rules call these and nothing of audio, GL or the physics
@@ -22,6 +23,12 @@ struct ScreenEffectHooks {
   std::function<void(int arena)> releaseStoryImages;
   std::function<void()> stopStoryMonolog;
   std::function<bool()> watchLastReplay;  // true when the newest replay started (now in Fight)
+  // Online: listen on the user's port, connect to a typed "HOST[:PORT]", close whatever is open.
+  // Each sets OnlineScreen.message to what happened.
+  std::function<void()> hostOnline;
+  std::function<void(const std::string& address)> joinOnline;
+  std::function<void()> leaveOnline;
+  std::function<void()> onlineSetupChanged;  // this player's pick, the arena or FIGHT changed
 };
 
 // Empty until connected: an empty hook does nothing.

@@ -14,6 +14,10 @@ enum class GameState : int {
   PreFight = 44,  // the versus screen before every fight
   CareerStory = 77,
   QuitConfirm = 90,
+  OnlineMenu = 100,     // HOST / JOIN
+  OnlineJoin = 101,     // the address typed by keyboard
+  OnlineWaiting = 102,  // waiting for a player or the host, and why a connection ended
+  OnlineSetup = 103,    // each player picks their own fighter, the host the arena
 };
 
 // The screen flow record. Lives for the whole run; start values as below.

@@ -16,6 +16,11 @@ void SetInitialScreen();
 // procedure has set to the press's own place.
 void HandleClick();
 
+// A key pressed while the GameState is not Fight (a virtual-key code): the JOIN screen's address
+// entry, Enter connects.
+void HandleOnlineKey(int virtualKey, bool shift);
+
+// Every other window message while the GameState is not Fight: the hover flags and their sound.
 // Every other window message while the GameState is not Fight: the hover flags and their sound,
 // from the pointer, or from the keyboard and pad focus when the keys were used last.
 void UpdateHover();
@@ -37,6 +42,8 @@ void DrawMenus();
 // --- the fight's overlays, drawn from ShownFight after the arena ---
 // The HUD, then the round intro or the knock-out banner where the fight tick shows them.
 void DrawFightOverlays();
+// A line at the bottom centre over the fight (the online ping and rollback depth).
+void DrawFightCornerText(const char* text);
 void DrawHud();
 void DrawRoundIntro();
 void DrawKnockoutOverlay();

@@ -14,11 +14,15 @@ TEST(GameOptionsFile, TextRoundTripsEveryField) {
   changed.vsync = 0;
   changed.windowed = 1;
   changed.rumble = 0;
+  changed.onlineInputDelay = 4;
+  changed.showPingAndRollback = 1;
   std::string problems;
   const GameOptions back = GameOptionsFromText(GameOptionsText(changed), &problems);
   EXPECT_EQ(back.vsync, 0);
   EXPECT_EQ(back.windowed, 1);
   EXPECT_EQ(back.rumble, 0);
+  EXPECT_EQ(back.onlineInputDelay, 4);
+  EXPECT_EQ(back.showPingAndRollback, 1);
   EXPECT_EQ(problems, "");
 }
 
@@ -31,6 +35,15 @@ TEST(GameOptionsFile, UnusableLinesKeepTheDefaultsAndAreNamed) {
   EXPECT_NE(problems.find("\"volume\""), std::string::npos) << problems;
   EXPECT_NE(problems.find("line 5"), std::string::npos) << problems;
   EXPECT_NE(problems.find("line 6"), std::string::npos) << problems;  // not a number
+}
+
+TEST(GameOptionsFile, OnlineInputDelayRunsFromZeroToFour) {
+  EXPECT_EQ(GameOptions{}.onlineInputDelay, 2);
+  std::string problems;
+  EXPECT_EQ(GameOptionsFromText("online_input_delay=0\n", &problems).onlineInputDelay, 0);
+  EXPECT_EQ(GameOptionsFromText("online_input_delay=5\n", &problems).onlineInputDelay, 2);
+  EXPECT_EQ(GameOptionsFromText("online_input_delay=-1\n", &problems).onlineInputDelay, 2);
+  EXPECT_NE(problems.find("from 0 to 4"), std::string::npos) << problems;
 }
 
 TEST(GameOptionsFile, SpacesAroundKeyAndValueAreAllowed) {

@@ -6,6 +6,7 @@
 
 #include "audio_common/ogg_writer.h"
 #include "audio_common/wav_writer.h"
+#include "net/net_messages.h"
 #include "render/sample_files.h"
 
 namespace {
@@ -72,5 +73,11 @@ int main(int argc, char** argv) {
   WriteWav16(wav + "/stereo.wav", 44100, 2, Tone(200, 2));
   WriteOggVorbis(ogg + "/mono.ogg", 22050, 1, Tone(4000, 1));
   WriteOggVorbis(ogg + "/stereo.ogg", 44100, 2, Tone(3000, 2));
+  InputsMessage inputs;
+  inputs.firstTick = 30;
+  inputs.commands = {0, 1, 3, 17};
+  Seed(root, "fuzz_net_message", "inputs", EncodeInputs(inputs));
+  Seed(root, "fuzz_net_message", "hello", EncodeHello({kNetProtocolVersion, "1.0.0", 99}));
+  Seed(root, "fuzz_net_message", "hash", EncodeStateHash({60, 12345}));
   return 0;
 }

@@ -59,6 +59,25 @@ TEST_F(MoreOptions, TheFullScreenRowShowsAndFlipsTheWindowedOption) {
   EXPECT_EQ(UserOptions.vsync, 1) << "only its own option changed";
 }
 
+TEST_F(MoreOptions, OnlineRowsCycleTheirValues) {
+  const int kDelayRow = MoreOptionRowCount() - 2, kPingRow = MoreOptionRowCount() - 1;
+  ScreenFlow.gameState = GameState::MoreOptions;
+  ASSERT_STREQ(MoreOptionAt(kDelayRow).label, "Online input delay");
+  ASSERT_STREQ(MoreOptionAt(kPingRow).label, "Show ping and rollback");
+  std::string delays;
+  for (int i = 0; i < 6; ++i) {
+    delays += MoreOptionAt(kDelayRow).valueText();
+    const PointerRect box = MoreOptionValueRect(kDelayRow);
+    ClickAt(box.left + 5, (box.top + box.bottom) / 2);
+  }
+  EXPECT_EQ(delays, "234012");
+  EXPECT_STREQ(MoreOptionAt(kPingRow).valueText(), "NO");
+  const PointerRect box = MoreOptionValueRect(kPingRow);
+  ClickAt(box.left + 5, (box.top + box.bottom) / 2);
+  EXPECT_EQ(UserOptions.showPingAndRollback, 1);
+  EXPECT_STREQ(MoreOptionAt(kPingRow).valueText(), "YES");
+}
+
 TEST_F(MoreOptions, RowsDoNotOverlapEachOtherOrTheBackButton) {
   for (int i = 0; i < MoreOptionRowCount(); ++i) {
     const PointerRect a = MoreOptionValueRect(i);

@@ -4,6 +4,7 @@
 #include "fight/fight.h"
 #include "screens/career_story_rules.h"
 #include "screens/menu_clocks.h"
+#include "screens/online_screen_rules.h"
 #include "screens/prefight_slides.h"
 #include "screens/screen_effects.h"
 #include "screens/screens.h"
@@ -23,6 +24,7 @@ void ResetScreenRecords() {
   SlideOffsets = SlideOffsetSet{};
   PreFightSlides = PreFightSlideState{};
   StoryClock = 0;
+  OnlineScreen = OnlineScreenState{};
 }
 
 void RecordScreenEffects(std::vector<std::string>& log, bool loadCareerResumes) {
@@ -55,6 +57,10 @@ void RecordScreenEffects(std::vector<std::string>& log, bool loadCareerResumes) 
   e.restartMusicFade = note("music fade");
   e.releaseStoryImages = noteArena("release story");
   e.stopStoryMonolog = note("stop story monolog");
+  e.hostOnline = note("host online");
+  e.joinOnline = [&log](const std::string& address) { log.push_back("join " + address); };
+  e.leaveOnline = note("leave online");
+  e.onlineSetupChanged = note("setup changed");
 }
 
 void ClickAt(int x, int y) {

@@ -34,6 +34,10 @@ constexpr NamedState kStateNames[] = {
     {"PreFight", GameState::PreFight},
     {"CareerStory", GameState::CareerStory},
     {"QuitConfirm", GameState::QuitConfirm},
+    {"OnlineMenu", GameState::OnlineMenu},
+    {"OnlineJoin", GameState::OnlineJoin},
+    {"OnlineWaiting", GameState::OnlineWaiting},
+    {"OnlineSetup", GameState::OnlineSetup},
 };
 
 // Splits a line into words; a word in double quotes may hold spaces. '#' starts a comment.
@@ -184,6 +188,11 @@ class LineParser {
     }
     if (kind == "message" && arguments == 1) {
       condition.kind = Kind::Message;
+      condition.text = words_[first + 1];
+      return "";
+    }
+    if (kind == "online" && arguments == 1) {
+      condition.kind = Kind::OnlineText;
       condition.text = words_[first + 1];
       return "";
     }

@@ -11,11 +11,11 @@
 
 // Something about the running game that a script can wait for or insist on.
 struct ScriptCondition {
-  enum class Kind { State, Loading, Loaded, KeyDown, KeyUp, Active, Inactive, Fullscreen, Windowed, Message, Pointer, Step, Rumble, Winner };
+  enum class Kind { State, Loading, Loaded, KeyDown, KeyUp, Active, Inactive, Fullscreen, Windowed, Message, Pointer, Step, Rumble, Winner, OnlineText };
   Kind kind = Kind::State;
   GameState state = GameState::MainMenu;
   int virtualKey = 0;
-  std::string text;  // Message: part of a message box's caption or text
+  std::string text;  // Message: part of a message box's caption or text; OnlineText: of the online screen's lines
   int x = 0;         // Pointer: menu units
   int y = 0;
   double step = 0.0;  // Step: the FrameClock step of the last frame

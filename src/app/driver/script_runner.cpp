@@ -10,6 +10,7 @@
 #include "app/driver/screenshot.h"
 #include "app/game_window.h"
 #include "fight/match_state.h"
+#include "screens/online_screen_rules.h"
 
 ScriptRunner::ScriptRunner(std::vector<ScriptCommand> commands, std::string scriptName)
     : commands_(std::move(commands)), scriptName_(std::move(scriptName)) {
@@ -314,6 +315,8 @@ bool ScriptRunner::Holds(const ScriptCondition& condition) const {
       return VirtualPadRumble(condition.pad) > 0.0f;
     case Kind::Winner:
       return MatchState.winnerCharacter == MatchState.character[condition.pad];
+    case Kind::OnlineText:
+      return (OnlineScreen.message + "\n" + OnlineScreen.detail).find(condition.text) != std::string::npos;
   }
   return false;
 }
@@ -352,6 +355,9 @@ std::string ScriptRunner::Describe(const ScriptCondition& condition) const {
       return "expected pad " + std::to_string(condition.pad + 1) + " to have rumbled";
     case Kind::Winner:
       return std::string("expected fighter ") + (condition.pad == 0 ? "one" : "two") + " to have won the last round";
+    case Kind::OnlineText:
+      return "expected the online screen to say \"" + condition.text + "\", it says \"" + OnlineScreen.message +
+             "\" / \"" + OnlineScreen.detail + "\"";
   }
   return "";
 }
