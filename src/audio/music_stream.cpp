@@ -70,7 +70,11 @@ long TellFile(void* stream) {
 
 struct MusicStream::Decoder {
   OggVorbis_File vorbis{};
-  std::vector<char> chunk = std::vector<char>(kChunkBytes);
+  std::vector<char> chunk = std::vector<char>(kChunkBytes);  // the next chunk, decoded ahead
+  int decoded = 0;        // bytes of it so far
+  bool complete = false;  // full, or the file's last and shorter piece
+  int failedReads = 0;    // in a row
+  int emptyEnds = 0;      // ends of file in a row with nothing decoded between them
 };
 
 MusicStream::MusicStream() = default;
@@ -135,51 +139,52 @@ bool MusicStream::Open(const char* gamePath) {
   return true;
 }
 
-MusicStream::FillResult MusicStream::Fill(std::uint32_t bufferName, int bytes, int& bytesRead) {
-  std::vector<char>& chunk = decoder->chunk;
-  bytes = std::min(bytes, static_cast<int>(chunk.size()));
-  bytesRead = 0;
-  FillResult result = FillResult::Filled;
-  int failedReads = 0;
-  while (bytesRead < bytes) {
+bool MusicStream::DecodeAhead(int budget) {
+  Decoder& d = *decoder;
+  const int goal = std::min(kChunkBytes, d.decoded + budget);
+  while (!d.complete && d.decoded < goal) {
     int bitstream = 0;
-    const long got = ov_read(&decoder->vorbis, chunk.data() + bytesRead, bytes - bytesRead,
-                             0 /* little-endian */, 2 /* 16-bit */, 1 /* signed */, &bitstream);
+    const long got = ov_read(&d.vorbis, d.chunk.data() + d.decoded, goal - d.decoded, 0 /* little-endian */,
+                             2 /* 16-bit */, 1 /* signed */, &bitstream);
     if (got > 0) {
-      bytesRead += static_cast<int>(got);
-      failedReads = 0;
+      d.decoded += static_cast<int>(got);
+      d.failedReads = 0;
+      d.emptyEnds = 0;
     } else if (got == 0) {
-      result = FillResult::EndOfFile;
-      break;
-    } else if (++failedReads >= kMaxFailedReads) {
-      result = FillResult::Broken;
-      break;
+      // The chunk keeps the file's last, shorter piece; the next one starts from the beginning.
+      // An end right at a chunk boundary goes on from the start at once rather than replay old audio.
+      ov_pcm_seek(&d.vorbis, 0);
+      if (d.decoded > 0) {
+        d.complete = true;
+      } else if (++d.emptyEnds >= 2) {
+        return false;  // a track without a single sample
+      }
+    } else if (++d.failedReads >= kMaxFailedReads) {
+      return false;
     }
   }
-  if (bytesRead > 0) {
-    const auto entry = BufferCache.find(bufferName);
-    const int alFormat = entry != BufferCache.end() ? entry->second.format : AL_FORMAT_STEREO16;
-    const int rate = entry != BufferCache.end() ? entry->second.frequency : sampleRate;
-    alBufferData(bufferName, alFormat, chunk.data(), bytesRead, rate);
-    if (!CheckAlError()) return FillResult::Broken;
-  }
-  return result;
+  if (d.decoded == kChunkBytes) d.complete = true;
+  return true;
+}
+
+void MusicStream::DropDecodedAhead() {
+  decoder->decoded = 0;
+  decoder->complete = false;
+  decoder->failedReads = 0;
+  decoder->emptyEnds = 0;
 }
 
 bool MusicStream::Refill(std::uint32_t bufferName) {
-  int bytesRead = 0;
-  FillResult result = Fill(bufferName, kChunkBytes, bytesRead);
-  if (result == FillResult::EndOfFile) {
-    // The buffer keeps the file's last, shorter piece; the next refill starts from the beginning.
-    ov_pcm_seek(&decoder->vorbis, 0);
-    if (bytesRead == 0) {
-      // The end fell on a chunk boundary: fill from the start now rather than replaying old audio.
-      result = Fill(bufferName, kChunkBytes, bytesRead);
-      if (bytesRead == 0) result = FillResult::Broken;  // a track without a single sample
-      else if (result == FillResult::EndOfFile) ov_pcm_seek(&decoder->vorbis, 0);
-    }
+  if (!DecodeAhead(kChunkBytes)) {
+    GiveUp();
+    return false;
   }
-  if (result == FillResult::Broken) {
+  const auto entry = BufferCache.find(bufferName);
+  const int alFormat = entry != BufferCache.end() ? entry->second.format : AL_FORMAT_STEREO16;
+  const int rate = entry != BufferCache.end() ? entry->second.frequency : sampleRate;
+  alBufferData(bufferName, alFormat, decoder->chunk.data(), decoder->decoded, rate);
+  DropDecodedAhead();
+  if (!CheckAlError()) {
     GiveUp();
     return false;
   }
@@ -204,6 +209,10 @@ void MusicStream::Update() {
     if (!Refill(name)) return;
     alSourceQueueBuffers(source, 1, &name);
     if (!CheckAlError()) return;
+  }
+  if (!DecodeAhead(kDecodeStepBytes)) {
+    GiveUp();
+    return;
   }
   if (playRequested) {
     ALint state = AL_PLAYING;
@@ -232,6 +241,7 @@ void MusicStream::Rewind() {
   // Drop the queued audio as well, so a later Play starts with the first bars and not with
   // whatever was queued when the track was stopped.
   alSourcei(source, AL_BUFFER, 0);
+  DropDecodedAhead();
   ov_pcm_seek(&decoder->vorbis, 0);
   alGetError();
   for (std::uint32_t name : buffers) {
