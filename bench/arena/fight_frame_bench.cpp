@@ -173,6 +173,20 @@ void BM_FightFramePart(benchmark::State& state) {
   state.counters["fps"] = benchmark::Counter(frames, benchmark::Counter::kIsRate);
 }
 
+// The versus screen's NEXT to the first fight frame on screen: the fight start (arena meshes and
+// their textures, lights, physics world, music) and one whole frame with its swap.
+void BM_FightStartToFirstFrame(benchmark::State& state) {
+  const int arena = static_cast<int>(state.range(0));
+  UseResolution(800, 600);
+  for (auto _ : state) {
+    StartLiveFight(arena);
+    RunFightFrame();
+    state.PauseTiming();
+    EndFight();
+    state.ResumeTiming();
+  }
+}
+
 // The reference: a 100 × 100 grid of a rippled, lit, textured sheet, 20,000 triangles a frame.
 void DrawReferenceScene(float phase) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -232,6 +246,10 @@ void FramePartArguments(benchmark::internal::Benchmark* b) {
   }
 }
 
+void ArenaArguments(benchmark::internal::Benchmark* b) {
+  for (int arena = 1; arena <= kArenaCount; ++arena) b->Args({arena});
+}
+
 void ReferenceArguments(benchmark::internal::Benchmark* b) {
   for (const auto& r : kResolutions) b->Args({r[0], r[1]});
 }
@@ -239,6 +257,7 @@ void ReferenceArguments(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_ReferenceScene)->Apply(ReferenceArguments)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FightFrame)->Apply(FightFrameArguments)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FightFramePart)->Apply(FramePartArguments)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FightStartToFirstFrame)->Apply(ArenaArguments)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // What the game's loading phase makes before the first fight.
 bool OpenGame() {
