@@ -291,7 +291,7 @@ TEST_F(FightPictures, EveryArenaLooksAsDrawnVertexByVertex) {
     MatchState.character[0] = arena - 1;
     MatchState.character[1] = arena % 8;
     PrepareFightStart();
-    StartFight(arena);
+    StartFight(arena, 1);
     FrameClock.step = 0.0f;
     AnimClock += 500.0f;
     ClearDrawnMarks();
@@ -300,7 +300,7 @@ TEST_F(FightPictures, EveryArenaLooksAsDrawnVertexByVertex) {
     start.Restore();
     const Picture reference = DrawScene(true);
     ExpectSamePicture(game, reference, 0.5, "arena", arena);
-    EndFight();
+    EndFight(false);
   }
 }
 
