@@ -20,6 +20,16 @@ bool RequestPixelFormat(int colourBits, int depthBits) {
          SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY) == 0;
 }
 
+// GL_DOUBLEBUFFER of the current context, asked through SDL's loader (this layer links no GL).
+bool SingleBuffered() {
+  constexpr unsigned int kDoubleBuffer = 0x0C32;
+  auto getBoolean = reinterpret_cast<void (*)(unsigned int, unsigned char*)>(SDL_GL_GetProcAddress("glGetBooleanv"));
+  if (getBoolean == nullptr) return false;
+  unsigned char doubleBuffered = 1;
+  getBoolean(kDoubleBuffer, &doubleBuffered);
+  return doubleBuffered == 0;
+}
+
 }  // namespace
 
 bool StartWindowSystem() {
@@ -49,6 +59,7 @@ WindowFailure OpenGameWindow(const char* title, int width, int height, int colou
   Platform.context = SDL_GL_CreateContext(Platform.window);
   if (Platform.context == nullptr) return WindowFailure::RenderingContext;
   if (SDL_GL_MakeCurrent(Platform.window, Platform.context) != 0) return WindowFailure::ActivateContext;
+  Platform.flushFrame = SingleBuffered() ? reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFlush")) : nullptr;
   return WindowFailure::Created;
 }
 
@@ -115,6 +126,7 @@ bool DeleteGlContext() {
   if (Platform.context == nullptr) return false;
   SDL_GL_DeleteContext(Platform.context);
   Platform.context = nullptr;
+  Platform.flushFrame = nullptr;
   return true;
 }
 
@@ -144,6 +156,7 @@ bool SetVsync(bool on) {
 void SwapWindowBuffers() {
   if (Platform.automation != nullptr) Platform.automation->BeforeSwap();
   if (Platform.window != nullptr) SDL_GL_SwapWindow(Platform.window);
+  if (Platform.flushFrame != nullptr) Platform.flushFrame();
   // Scripted runs keep their own clock; only a player's frames are paced.
   if (Platform.pacer && Platform.automation == nullptr) {
     const double seconds = Platform.pacer->DelayBefore(static_cast<double>(SDL_GetPerformanceCounter()) /

@@ -23,6 +23,9 @@ struct PlatformState {
   bool gamepadsStarted = false;
   SDL_JoystickID virtualPad[kVirtualPadSlots] = {-1, -1, -1, -1};  // instance ids of attached virtual pads
   float virtualRumble[kVirtualPadSlots] = {};  // the strongest rumble asked of each, 0..1
+  // A single-buffered context (SDL's offscreen driver) has no swap to end the frame: the frame's
+  // commands are flushed through this instead, or the driver queues them without end.
+  void (*flushFrame)() = nullptr;
 };
 
 extern PlatformState Platform;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 #include "render/byte_reader.h"
 
@@ -90,16 +92,27 @@ bool ReadMesh(ByteReader& in, std::size_t start, std::size_t end, ModelMesh& mes
   }
 
   in.Seek(static_cast<long long>(start) + vertexOffset);
-  const std::size_t records = static_cast<std::size_t>(frames) * static_cast<std::size_t>(vertices);
-  mesh.positions.resize(records);
-  mesh.normals.resize(records);
-  const NormalTable& normals = Normals();
-  for (std::size_t i = 0; i < records; ++i) {
-    const float x = in.I16(), y = in.I16(), z = in.I16();
-    const std::uint8_t a = in.U8(), b = in.U8();
-    mesh.positions[i] = {x * VertexScale, y * VertexScale, z * VertexScale};
-    mesh.normals[i] = normals.entries[a][b];
+  const std::size_t count = static_cast<std::size_t>(vertices);
+  const std::size_t frameBytes = count * VertexRecordSize;
+  // A frame is found again by its bytes: a held pose repeats one frame many times.
+  std::unordered_map<std::string_view, int> storedFrames;
+  mesh.frameSlots.resize(static_cast<std::size_t>(frames));
+  for (int& slot : mesh.frameSlots) {
+    const std::string_view bytes(reinterpret_cast<const char*>(in.Here()), frameBytes);
+    const auto [found, added] = storedFrames.emplace(bytes, static_cast<int>(storedFrames.size()));
+    slot = found->second;
+    if (!added) {
+      in.Skip(frameBytes);
+      continue;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+      PackedVertex v;
+      v.x = in.I16(), v.y = in.I16(), v.z = in.I16();
+      v.a = in.U8(), v.b = in.U8();
+      mesh.vertices.push_back(v);
+    }
   }
+  mesh.vertices.shrink_to_fit();
   return in.Ok();
 }
 
@@ -150,7 +163,20 @@ bool ReadBhmInto(ByteReader& in, ModelPart& part) {
 
 }  // namespace
 
+Vector3 DecodePosition(const PackedVertex& vertex) {
+  return {vertex.x * VertexScale, vertex.y * VertexScale, vertex.z * VertexScale};
+}
+
 Vector3 DecodeNormal(std::uint8_t a, std::uint8_t b) { return Normals().entries[a][b]; }
+
+Vector3 ModelMesh::Position(int frame, int vertex) const {
+  return DecodePosition(vertices[FrameStart(frame) + static_cast<std::size_t>(vertex)]);
+}
+
+Vector3 ModelMesh::Normal(int frame, int vertex) const {
+  const PackedVertex& v = vertices[FrameStart(frame) + static_cast<std::size_t>(vertex)];
+  return DecodeNormal(v.a, v.b);
+}
 
 bool ReadBhm(const std::uint8_t* data, std::size_t size, ModelPart& part) {
   part.meshes.clear();

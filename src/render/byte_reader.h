@@ -14,6 +14,8 @@ class ByteReader {
   std::size_t Position() const { return position_; }
   std::size_t Remaining() const { return position_ <= size_ ? size_ - position_ : 0; }
   bool Ok() const { return ok_; }
+  // The bytes from the current position on (Remaining() of them).
+  const std::uint8_t* Here() const { return data_ + (position_ <= size_ ? position_ : size_); }
 
   // Moves to an absolute position; false (and failed) when it lies beyond the end.
   bool Seek(long long position) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "render/bhm_reader.h"
 #include "render/fighter_model.h"
 #include "render/textures.h"
 
@@ -16,8 +17,8 @@ void DrawMeshes(const ModelPart& part, int current, int next) {
   const float t = part.t;
   for (const ModelMesh& mesh : part.meshes) {
     if (mesh.vertexCount == 0) continue;
-    const std::size_t c = static_cast<std::size_t>(current) * static_cast<std::size_t>(mesh.vertexCount);
-    const std::size_t x = static_cast<std::size_t>(next) * static_cast<std::size_t>(mesh.vertexCount);
+    const PackedVertex* from = &mesh.vertices[mesh.FrameStart(current)];
+    const PackedVertex* to = &mesh.vertices[mesh.FrameStart(next)];
     const bool textured = !mesh.texCoords.empty();
     glBegin(GL_TRIANGLES);
     for (const auto& triangle : mesh.triangles) {
@@ -25,8 +26,8 @@ void DrawMeshes(const ModelPart& part, int current, int next) {
       for (int corner = 2; corner >= 0; --corner) {
         const std::size_t v = static_cast<std::size_t>(triangle[static_cast<std::size_t>(corner)]);
         if (textured) glTexCoord2f(mesh.texCoords[v].u, mesh.texCoords[v].v);
-        const Vector3 n = Lerp(mesh.normals[c + v], mesh.normals[x + v], t);
-        const Vector3 p = Lerp(mesh.positions[c + v], mesh.positions[x + v], t);
+        const Vector3 n = Lerp(DecodeNormal(from[v].a, from[v].b), DecodeNormal(to[v].a, to[v].b), t);
+        const Vector3 p = Lerp(DecodePosition(from[v]), DecodePosition(to[v]), t);
         glNormal3f(n.x, n.y, n.z);
         glVertex3f(p.x, p.y, p.z);
       }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,15 +16,32 @@ struct ModelTag {
   float axis[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};  // 3×3 rotation, row by row
 };
 
+// One vertex of one frame as the file stores it: the position in 1/960 units and the normal as two
+// angle bytes. Kept packed (8 bytes rather than 24 decoded) and decoded while drawing.
+struct PackedVertex {
+  std::int16_t x = 0, y = 0, z = 0;
+  std::uint8_t a = 0, b = 0;
+};
+
 struct ModelMesh {
   std::string name;
   int frameCount = 0;     // vertex frames
   int vertexCount = 0;
   int triangleCount = 0;
-  std::vector<Vector3> positions;  // frameCount × vertexCount, frame-major
-  std::vector<Vector3> normals;    // same layout
+  // The distinct frames' vertices, frame-major: frames whose vertices are all alike (a held pose)
+  // share one stored frame.
+  std::vector<PackedVertex> vertices;  // stored frames × vertexCount
+  std::vector<int> frameSlots;         // frameCount entries: the stored frame each frame uses
   std::vector<Vector2> texCoords;  // vertexCount entries
   std::vector<std::array<int, 3>> triangles;  // indices checked against vertexCount
+
+  // Index in `vertices` of a frame's first vertex (frame below frameCount).
+  std::size_t FrameStart(int frame) const {
+    return static_cast<std::size_t>(frameSlots[static_cast<std::size_t>(frame)]) * static_cast<std::size_t>(vertexCount);
+  }
+  // A vertex of a frame, decoded (bhm_reader.cpp).
+  Vector3 Position(int frame, int vertex) const;
+  Vector3 Normal(int frame, int vertex) const;
 };
 
 struct AnimationInfo {

@@ -13,8 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(part.tags.size() == static_cast<std::size_t>(part.frameCount) * part.tagCount);
   FUZZ_CHECK(part.links.size() == static_cast<std::size_t>(part.tagCount));
   for (const ModelMesh& mesh : part.meshes) {
-    const std::size_t records = static_cast<std::size_t>(mesh.frameCount) * mesh.vertexCount;
-    FUZZ_CHECK(mesh.positions.size() == records && mesh.normals.size() == records);
+    FUZZ_CHECK(mesh.frameSlots.size() == static_cast<std::size_t>(mesh.frameCount));
+    FUZZ_CHECK(mesh.vertices.size() % (mesh.vertexCount > 0 ? mesh.vertexCount : 1) == 0);
+    for (int frame = 0; frame < mesh.frameCount; ++frame) {
+      FUZZ_CHECK(mesh.FrameStart(frame) + mesh.vertexCount <= mesh.vertices.size());
+    }
     FUZZ_CHECK(mesh.texCoords.size() == static_cast<std::size_t>(mesh.vertexCount));
     for (const auto& triangle : mesh.triangles) {
       for (int v : triangle) FUZZ_CHECK(v >= 0 && v < mesh.vertexCount);

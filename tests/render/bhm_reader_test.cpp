@@ -43,19 +43,43 @@ TEST(BhmReader, ReadsTagsMeshesAndScalesVerticesBy960) {
   EXPECT_EQ(mesh.name, "legs");
   EXPECT_EQ(mesh.frameCount, 2);
   EXPECT_EQ(mesh.vertexCount, 3);
-  ASSERT_EQ(mesh.positions.size(), 6u);
-  EXPECT_FLOAT_EQ(mesh.positions[0].x, 1.0f);
-  EXPECT_FLOAT_EQ(mesh.positions[0].y, -1.0f);
-  EXPECT_FLOAT_EQ(mesh.positions[0].z, 0.5f);
+  ASSERT_EQ(mesh.vertices.size(), 6u);
+  const Vector3 first = DecodePosition(mesh.vertices[mesh.FrameStart(0)]);
+  EXPECT_FLOAT_EQ(first.x, 1.0f);
+  EXPECT_FLOAT_EQ(first.y, -1.0f);
+  EXPECT_FLOAT_EQ(first.z, 0.5f);
+  EXPECT_FLOAT_EQ(DecodePosition(mesh.vertices[mesh.FrameStart(0) + 2]).x, 0.1f);
+  EXPECT_FLOAT_EQ(DecodePosition(mesh.vertices[mesh.FrameStart(1)]).x, 0.0f);
+}
+
+// A held pose repeats one frame: repeats share the stored frame, and every frame still reads back
+// its own vertices.
+TEST(BhmReader, IdenticalFramesAreStoredOnce) {
+  SampleBhm model = OneTriangleModel();
+  const auto pose = model.meshes[0].frames[0];
+  const auto other = model.meshes[0].frames[1];
+  model.frames = 5;
+  model.tags.assign(5, model.tags[0]);
+  model.meshes[0].frames = {pose, other, pose, pose, other};
+  const ModelPart part = Read(WriteBhm(model));
+  const ModelMesh& mesh = part.meshes[0];
+  ASSERT_EQ(mesh.frameSlots.size(), 5u);
+  EXPECT_EQ(mesh.vertices.size(), 6u);
+  EXPECT_EQ(mesh.frameSlots, (std::vector<int>{0, 1, 0, 0, 1}));
+  for (int frame : {0, 2, 3}) EXPECT_FLOAT_EQ(DecodePosition(mesh.vertices[mesh.FrameStart(frame)]).x, 1.0f);
+  for (int frame : {1, 4}) EXPECT_FLOAT_EQ(DecodePosition(mesh.vertices[mesh.FrameStart(frame)]).x, 0.0f);
 }
 
 TEST(BhmReader, DecodesNormalsFromTheirAngleBytes) {
   const ModelPart part = Read(WriteBhm(OneTriangleModel()));
-  const Vector3 up = part.meshes[0].normals[0];  // a = 0, b = 7
+  const ModelMesh& mesh = part.meshes[0];
+  const PackedVertex& first = mesh.vertices[mesh.FrameStart(0)];
+  const PackedVertex& second = mesh.vertices[mesh.FrameStart(0) + 1];
+  const Vector3 up = DecodeNormal(first.a, first.b);  // a = 0, b = 7
   EXPECT_NEAR(up.x, 0.0f, 1e-6f);
   EXPECT_NEAR(up.y, 0.0f, 1e-6f);
   EXPECT_NEAR(up.z, 1.0f, 1e-6f);
-  const Vector3 side = part.meshes[0].normals[1];  // a = 64, b = 0
+  const Vector3 side = DecodeNormal(second.a, second.b);  // a = 64, b = 0
   EXPECT_NEAR(side.x, 0.99998f, 1e-5f);
   EXPECT_NEAR(side.y, 0.0f, 1e-6f);
   EXPECT_NEAR(side.z, -0.00616f, 1e-5f);

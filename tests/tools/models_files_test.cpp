@@ -57,7 +57,7 @@ class FighterFiles : public ::testing::TestWithParam<int> {
   }
   Box MeshBox(const ModelMesh& m, int frame) const {
     Box b;
-    for (int v = 0; v < m.vertexCount; ++v) b.Add(m.positions[frame * m.vertexCount + v]);
+    for (int v = 0; v < m.vertexCount; ++v) b.Add(m.Position(frame, v));
     return b;
   }
   Box FrameBox(int frame) const {
@@ -72,7 +72,7 @@ class FighterFiles : public ::testing::TestWithParam<int> {
   Vector3 Centre(const ModelMesh& m, int frame) const {
     Vector3 c;
     for (int v = 0; v < m.vertexCount; ++v) {
-      const Vector3& p = m.positions[frame * m.vertexCount + v];
+      const Vector3& p = m.Position(frame, v);
       c = {c.x + p.x, c.y + p.y, c.z + p.z};
     }
     const float n = static_cast<float>(m.vertexCount);
@@ -113,7 +113,7 @@ TEST_P(FighterFiles, StandOnTheFloorFacingPlusXAboutAsTallAsTheBodySphere) {
     double ankleX = 0;
     int n = 0;
     for (int v = 0; v < shin.vertexCount; ++v) {
-      const Vector3& p = shin.positions[stand * shin.vertexCount + v];
+      const Vector3& p = shin.Position(stand, v);
       if (p.z < shinBox.lo.z + 0.05f) ankleX += p.x, ++n;
     }
     ankleX /= n;
@@ -219,14 +219,14 @@ TEST_P(FighterFiles, TrianglesFaceOutwardAndSkinCoordinatesStayOnTheSkin) {
   for (const ModelMesh& m : lower.meshes) {
     int outward = 0, total = 0;
     for (const auto& tri : m.triangles) {
-      const Vector3 &a = m.positions[stand * m.vertexCount + tri[0]], &b = m.positions[stand * m.vertexCount + tri[1]],
-                    &c = m.positions[stand * m.vertexCount + tri[2]];
+      const Vector3 &a = m.Position(stand, tri[0]), &b = m.Position(stand, tri[1]),
+                    &c = m.Position(stand, tri[2]);
       // The game sends the corners third, second, first: that order must turn toward the normals.
       const Vector3 e1{b.x - c.x, b.y - c.y, b.z - c.z}, e2{a.x - c.x, a.y - c.y, a.z - c.z};
       const Vector3 n{e1.y * e2.z - e1.z * e2.y, e1.z * e2.x - e1.x * e2.z, e1.x * e2.y - e1.y * e2.x};
       Vector3 normals{};
       for (int k : tri) {
-        const Vector3& v = m.normals[stand * m.vertexCount + k];
+        const Vector3& v = m.Normal(stand, k);
         normals = {normals.x + v.x, normals.y + v.y, normals.z + v.z};
       }
       if (std::hypot(n.x, n.y, n.z) < 1e-7f) continue;

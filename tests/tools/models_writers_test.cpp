@@ -54,11 +54,11 @@ TEST(BhmWriter, ModelReadsBackThroughTheGamesReader) {
   EXPECT_EQ(head.name, "head");
   ASSERT_EQ(head.vertexCount, 3);
   // (1, -1, 0.5) is stored as (960, -960, 480).
-  EXPECT_FLOAT_EQ(head.positions[0].x, 1.0f);
-  EXPECT_FLOAT_EQ(head.positions[0].y, -1.0f);
-  EXPECT_FLOAT_EQ(head.positions[0].z, 0.5f);
-  EXPECT_FLOAT_EQ(head.positions[3].z, 1.5f);  // frame 1 of the head is one unit higher
-  EXPECT_FLOAT_EQ(part.meshes[0].positions[3].x, 1.5f);
+  EXPECT_FLOAT_EQ(head.Position(0, 0).x, 1.0f);
+  EXPECT_FLOAT_EQ(head.Position(0, 0).y, -1.0f);
+  EXPECT_FLOAT_EQ(head.Position(0, 0).z, 0.5f);
+  EXPECT_FLOAT_EQ(head.Position(1, 0).z, 1.5f);  // frame 1 of the head is one unit higher
+  EXPECT_FLOAT_EQ(part.meshes[0].Position(1, 0).x, 1.5f);
   // Texture coordinates come back as (s, -t).
   EXPECT_FLOAT_EQ(head.texCoords[0].u, 0.25f);
   EXPECT_FLOAT_EQ(head.texCoords[0].v, -0.75f);
