@@ -5,8 +5,9 @@
 #include "arena/arena_audio.h"
 #include "fight/fight.h"
 
+// Reads the fighters' positions and writes nothing of the fight: the fight's state must not depend
+// on how often it is drawn (replays, online play).
 void ApplyCamera(bool skipAudio) {
-  RefreshBodyPositions();
   const FightVector& a = Fighters[0].position;
   const FightVector& b = Fighters[1].position;
   const float one[3] = {a.x, a.y, a.z};

@@ -64,7 +64,7 @@ void CloseFinishedMatch();
 // Moves a fighter's body to `position` and starts "LEGS_STAND" on all eight models.
 void PlaceFighter(int fighter, const FightVector& position);
 // Reads both bodies into their bodyPosition and recomputes MatchState.distance (the controllers do
-// this every frame; the camera calls it too). Does nothing while no fight world exists.
+// this every frame). Does nothing while no fight world exists.
 void RefreshBodyPositions();
 
 // --- Controllers (run by FightUpdate; public for tests) ---
