@@ -28,11 +28,13 @@ class CareerTest : public FightTest {
     fs::remove_all(scratch);
     fs::create_directories(scratch);
     fs::current_path(scratch);
+    ::setenv("XDG_DATA_HOME", (scratch / "data").c_str(), 1);
   }
 
   void TearDown() override {
     fs::current_path(previous);
     fs::remove_all(scratch);
+    ::unsetenv("XDG_DATA_HOME");
     FightTest::TearDown();
   }
 
@@ -47,7 +49,8 @@ class CareerTest : public FightTest {
     return resumed;
   }
 
-  static fs::path FilePath() { return fs::path("base") / "fighters" / "fdata" / "fight.inf"; }
+  // The career is kept in the data folder, here the scratch folder's own.
+  static fs::path FilePath() { return fs::path("data") / "brelloch" / "fight.inf"; }
 
   static std::vector<unsigned char> FileBytes() {
     std::ifstream in(FilePath(), std::ios::binary);
@@ -195,7 +198,7 @@ TEST_F(CareerTest, MissingShortOrOutOfRangeFilesAreNoSavedCareer) {
       {3, 0, 0, 0, 4, 0, 0, 0xFF, 2, 0, 0, 0},    // a huge negative opponent
   };
   for (const auto& bytes : files) {
-    fs::remove_all("base");
+    fs::remove_all("data");
     if (!bytes.empty()) WriteBytes(bytes);
     CareerState = CareerRecord{};
     MatchState = MatchRecord{};
@@ -213,7 +216,7 @@ TEST_F(CareerTest, ExitWritesBackAnUnchangedFileWhenNothingIsPending) {
   WriteBytes({2, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0});
   SaveCareerAtExit();
   EXPECT_EQ(FileBytes(), (std::vector<unsigned char>{2, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0}));
-  fs::remove_all("base");
+  fs::remove_all("data");
   CareerState = CareerRecord{};
   SaveCareerAtExit();  // no file, nothing pending: a new file of zeros
   EXPECT_EQ(FileBytes(), std::vector<unsigned char>(12, 0));
