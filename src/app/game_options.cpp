@@ -25,6 +25,8 @@ constexpr OptionKey kOptionKeys[] = {
     {"windowed", &GameOptions::windowed, 0, 1},
     {"rumble", &GameOptions::rumble, 0, 1},
     {"subtitles", &GameOptions::subtitles, 0, 1},
+    {"frame_data", &GameOptions::frameData, 0, 1},
+    {"life_refill", &GameOptions::lifeRefill, 0, 1},
 };
 
 const OptionKey* KeyNamed(const std::string& key) {

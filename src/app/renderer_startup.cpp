@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "app/replay_wiring.h"
+#include "app/training_wiring.h"
 #include "app/timer.h"
 #include "render/render.h"
 #include "screens/screens.h"
@@ -16,5 +17,6 @@ bool InitializeRenderer() {
   LoadStartupImagesAndFonts();
   SetInitialScreen();
   ConnectReplayEffects();
+  ConnectTrainingEffects();  // after the replay's: a training fight records no replay
   return BuildLightingProgram();
 }

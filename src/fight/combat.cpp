@@ -125,7 +125,7 @@ StrikeTiming StrikeTimingOf(int character, int kind) {
   const AttackRule* rule = RuleOf(kind);
   if (!rule || character < 0 || character >= kCharacterCount) return StrikeTiming{};
   const float strikeTime = Roster[character].strikeTime;
-  return StrikeTiming{strikeTime * rule->durationFactor, kHitMoment * strikeTime, rule->reach};
+  return StrikeTiming{strikeTime * rule->durationFactor, kHitMoment * strikeTime, kMinimumReach, rule->reach};
 }
 
 bool AttackReaches(int kind) {

@@ -86,7 +86,8 @@ extern bool KnockoutsSuspended;
 struct StrikeTiming {
   float seconds = 0.0f;       // the whole strike: the character's strikeTime times the kind's factor
   float hitAtSeconds = 0.0f;  // the blow lands at half the character's strikeTime, whatever the kind
-  float reach = 0.0f;         // connects when 1 < distance < reach
+  float nearest = 0.0f;       // connects when nearest < distance < reach
+  float reach = 0.0f;
 };
 // Zero for a character outside the roster or a kind that is not HandToHead..LegToBody.
 StrikeTiming StrikeTimingOf(int character, int kind);

@@ -14,6 +14,7 @@ enum class GameState : int {
   PreFight = 44,  // the versus screen before every fight
   CareerStory = 77,
   QuitConfirm = 90,
+  TrainingMenu = 110,  // the training's pause-style menu: the dummy's mode, its level, reset
 };
 
 // The screen flow record. Lives for the whole run; start values as below.
@@ -21,6 +22,7 @@ struct ScreenFlowState {
   GameState gameState = GameState::Fight;  // set to MainMenu by SetInitialScreen during renderer start-up
   bool careerMode = false;
   bool twoPlayerMode = false;
+  bool trainingMode = false;  // the two-player screen picks a training fight
   bool hover[8] = {};  // one per button slot of the current screen
   int PointerX = 0;    // pointer in menu units (800 × 600), x from the left
   int PointerY = 0;    // y from the TOP

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "app/frame_data.h"
 #include "app/match_runner.h"
@@ -255,6 +257,27 @@ TEST_F(TrainingTest, EndingTrainingPutsKnockoutsBack) {
   EndTraining(true);
   EXPECT_FALSE(KnockoutsSuspended);
   EXPECT_FALSE(Training.active);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TrainingTest, TheFrameDataLinesShowTheRulesFiguresAndTheLastBlow) {
+  Begin(2, 1);
+  SetDummyMode(DummyMode::BlockAlways);
+  std::vector<std::string> lines = FrameDataLines(2);
+  ASSERT_EQ(lines.size(), 7u);
+  const StrikeFrameData kick = FrameDataOf(2, LegToBody);
+  EXPECT_NE(lines[3].find("KICK    " + std::to_string(kick.startupFrames) + " F"), std::string::npos) << lines[3];
+  EXPECT_NE(lines[3].find("OUT"), std::string::npos) << lines[3];  // 6 apart at the start
+  EXPECT_EQ(lines[4], "LAST BLOW  -");
+  for (int frame = 0; frame < 10 * 60 && Training.readout.lastStrikeKind == 0; ++frame) {
+    TrainingTick(Brawl(), kStep, true);
+  }
+  lines = FrameDataLines(2);
+  EXPECT_NE(lines[4].find("BLOCKED"), std::string::npos) << lines[4];
+  EXPECT_NE(lines[1].find("IN REACH"), std::string::npos) << lines[1];
 }
 
 }  // namespace
