@@ -11,8 +11,8 @@ struct GameOptions {
   int windowed = 0;   // 1: a resizable window instead of full screen over the desktop (Alt+Enter)
   int rumble = 1;     // 1: a pad that can rumbles on a landed hit
   int subtitles = 0;  // 1: the spoken lines are shown as text (always while the sound is off)
-  int frameData = 1;   // 1: training shows its frame data
-  int lifeRefill = 0;  // training: 0 life refills below 0; 1 also a second after a combo
+  int frameData = 1;  // 1: training shows its frame data
+  int lifeRefill = 0; // training: 0 life refills below 0; 1 also a second after a combo
 };
 
 extern GameOptions UserOptions;

@@ -12,10 +12,10 @@ const MoreOptionRow kRows[] = {
     {"Vertical sync", [] { return YesNo(UserOptions.vsync); }, [] { UserOptions.vsync = !UserOptions.vsync; }},
     {"Rumble", [] { return YesNo(UserOptions.rumble); }, [] { UserOptions.rumble = !UserOptions.rumble; }},
     {"Subtitles", [] { return YesNo(UserOptions.subtitles); }, [] { UserOptions.subtitles = !UserOptions.subtitles; }},
+    {"Full screen", [] { return YesNo(!UserOptions.windowed); }, [] { UserOptions.windowed = !UserOptions.windowed; }},
     {"Frame data", [] { return YesNo(UserOptions.frameData); }, [] { UserOptions.frameData = !UserOptions.frameData; }},
     {"Life refill", [] { return UserOptions.lifeRefill ? "AFTER COMBO" : "BELOW 0"; },
      [] { UserOptions.lifeRefill = !UserOptions.lifeRefill; }},
-    {"Full screen", [] { return YesNo(!UserOptions.windowed); }, [] { UserOptions.windowed = !UserOptions.windowed; }},
 };
 
 constexpr float kFirstRowY = 450;

@@ -375,10 +375,12 @@ TEST_F(DriverEndToEndTest, AReplayOfAnotherVersionIsRefusedBeforeAnythingOpens) 
 // and the way out; the screenshots stay in the test's artifacts for a look.
 TEST_F(DriverEndToEndTest, ATrainingSessionPicksFightsChangesTheDummyResetsAndLeaves) {
   const DriverRun run = Run(
-      "step 17\n"
-      "until loaded within 1000\n"
+      "step 49\n"
+      "until loaded within 300\n"
+      "step 17\n"  // the fight at 60 frames a second
       "click 211 491\n"  // "  TRAINING"
       "expect state TwoPlayerSetup\n"
+      "frames 60\n"  // the buttons and fighters slide in
       "screenshot pick.png\n"
       "click 740 566\n"  // "  FIGHT"
       "expect state PreFight\n"

@@ -14,11 +14,15 @@ TEST(GameOptionsFile, TextRoundTripsEveryField) {
   changed.vsync = 0;
   changed.windowed = 1;
   changed.rumble = 0;
+  changed.frameData = 0;
+  changed.lifeRefill = 1;
   std::string problems;
   const GameOptions back = GameOptionsFromText(GameOptionsText(changed), &problems);
   EXPECT_EQ(back.vsync, 0);
   EXPECT_EQ(back.windowed, 1);
   EXPECT_EQ(back.rumble, 0);
+  EXPECT_EQ(back.frameData, 0);
+  EXPECT_EQ(back.lifeRefill, 1);
   EXPECT_EQ(problems, "");
 }
 
