@@ -9,6 +9,8 @@
 #include "app/fight_bindings.h"
 #include "app/frame_data.h"
 #include "app/game_options.h"
+#include "app/pad_commands.h"
+#include "app/pad_state.h"
 #include "app/training_session.h"
 #include "arena/arena.h"
 #include "arena/arena_audio.h"
@@ -23,6 +25,9 @@ namespace {
 constexpr int kResetKey = 'R';
 constexpr int kSaveResetPointKey = 'T';
 
+// Back on fighter one's pad resets too: no fight action can be bound to it.
+constexpr PadButton kResetButton = PadButton::Back;
+
 bool Pressed(int key) {
   static bool wasDown[256] = {};
   const bool down = KeyState[key] != 0;
@@ -31,9 +36,19 @@ bool Pressed(int key) {
   return press;
 }
 
-// A pad's reset button joins the key here once pads reach the fight's frame.
+bool ResetButtonPressed() {
+  static bool wasDown = false;
+  int slotOf[2];
+  PadsOfFighters(Pads, false, ActiveFightBindings, slotOf);
+  const bool down = slotOf[0] >= 0 && Pads.slot[slotOf[0]].Holds(kResetButton);
+  const bool press = down && !wasDown;
+  wasDown = down;
+  return press;
+}
+
 void HandleResetKeys() {
-  if (Pressed(kResetKey)) ResetTraining();
+  const bool reset = Pressed(kResetKey);
+  if (ResetButtonPressed() || reset) ResetTraining();
   if (Pressed(kSaveResetPointKey)) SaveTrainingResetPoint();
 }
 
@@ -42,7 +57,7 @@ void DrawTrainingLines() {
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
   TextAlpha = 1;
-  PrintSmall(20, 20, 1, "TRAINING  %s   R reset   T save reset point   ESC menu", DummyModeName(Training.dummy));
+  PrintSmall(20, 20, 1, "TRAINING  %s   R or BACK reset   T save reset point   ESC menu", DummyModeName(Training.dummy));
   if (Training.dummy == DummyMode::Record) {
     PrintSmall(20, 40, 1, "RECORDING %d / %d", Training.recordedFrames, kRecordingFrames);
   }
@@ -85,6 +100,7 @@ void RunTrainingFightFrame() {
   HandleResetKeys();
   FighterCommand commands[2];
   BuildFighterCommands(KeyState, false, ActiveFightBindings, commands);
+  AddPadCommands(Pads, false, ActiveFightBindings, commands);
   TrainingTick(commands[0], FrameClock.step, FrameClock.fightTick);
   DrawArenaFrame();
   DrawFightOverlays();
