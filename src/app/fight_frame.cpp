@@ -8,6 +8,8 @@
 #include "app/replay_playback.h"
 #include "app/replay_recorder.h"
 #include "app/replay_wiring.h"
+#include "app/training_session.h"
+#include "app/training_wiring.h"
 #include "arena/arena.h"
 #include "arena/arena_audio.h"
 #include "fight/fight.h"
@@ -34,6 +36,7 @@ void RunOnlineFightFrame() {
 void RunFightFrame() {
   if (ReplayPlayback.active) return RunReplayFightFrame();
   if (OnlineFightActive()) return RunOnlineFightFrame();
+  if (Training.active) return RunTrainingFightFrame();
   ServiceFightMusic(FrameClock.step);
   FighterCommand commands[2];
   const bool twoHumans = MatchState.gameMode == TwoPlayers;

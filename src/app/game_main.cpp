@@ -10,6 +10,7 @@
 #include "app/replay_playback.h"
 #include "app/replay_wiring.h"
 #include "app/user_folders.h"
+#include "app/training_session.h"
 #include "app/window_procedure.h"
 #include "fight/fight.h"
 #include "platform/platform.h"
@@ -41,7 +42,7 @@ void EscapeToPause() {
   if (MatchState.introActive || MatchState.knockoutActive) return;
   PadPulledOutOfFight = false;
   SilenceFightForPause();
-  ScreenFlow.gameState = GameState::Pause;
+  ScreenFlow.gameState = Training.active ? GameState::TrainingMenu : GameState::Pause;
   ResetPreFightSlides();
 }
 

@@ -27,6 +27,8 @@ constexpr OptionKey kOptionKeys[] = {
     {"subtitles", &GameOptions::subtitles, 0, 1},
     {"online_input_delay", &GameOptions::onlineInputDelay, 0, kMaxInputDelay},
     {"show_ping_and_rollback", &GameOptions::showPingAndRollback, 0, 1},
+    {"frame_data", &GameOptions::frameData, 0, 1},
+    {"life_refill", &GameOptions::lifeRefill, 0, 1},
 };
 
 const OptionKey* KeyNamed(const std::string& key) {

@@ -15,6 +15,8 @@ struct GameOptions {
   int subtitles = 0;  // 1: the spoken lines are shown as text (always while the sound is off)
   int onlineInputDelay = kDefaultInputDelay;  // 0..kMaxInputDelay ticks, online matches only
   int showPingAndRollback = 0;                // 1: online fights show the ping and the rollback depth
+  int frameData = 1;  // 1: training shows its frame data
+  int lifeRefill = 0; // training: 0 life refills below 0; 1 also a second after a combo
 };
 
 extern GameOptions UserOptions;

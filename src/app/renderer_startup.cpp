@@ -5,6 +5,7 @@
 
 #include "app/online_play.h"
 #include "app/replay_wiring.h"
+#include "app/training_wiring.h"
 #include "app/timer.h"
 #include "render/render.h"
 #include "screens/screens.h"
@@ -18,5 +19,6 @@ bool InitializeRenderer() {
   SetInitialScreen();
   ConnectReplayEffects();
   ConnectOnlineScreens();
+  ConnectTrainingEffects();  // after the replay's: a training fight records no replay
   return BuildLightingProgram();
 }

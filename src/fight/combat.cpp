@@ -17,6 +17,8 @@ constexpr AttackRule kAttackRules[3] = {
     {6.0f, 1.9f, 1.5f, KickLeft, KickRight},    // LegToBody
 };
 constexpr float kMinimumReach = 1.0f;
+// Every kind lands at this fraction of the attacker's base strike time.
+constexpr float kHitMoment = 0.5f;
 
 const AttackRule* RuleOf(int kind) {
   return (kind >= HandToHead && kind <= LegToBody) ? &kAttackRules[kind - 1] : nullptr;
@@ -85,7 +87,7 @@ void RunTiredness(FighterStatus& x) {
 
 void CheckKnockout(int fighter) {
   FighterStatus& x = FighterStatuses[fighter];
-  if (!(x.life < 0.0f) || MatchState.roundOver) return;
+  if (!(x.life < 0.0f) || MatchState.roundOver || KnockoutsSuspended) return;
   const int a = OpponentOf(fighter);
   MatchState.knockoutActive = true;
   ++x.roundsLost;
@@ -116,6 +118,15 @@ void CheckWin(int fighter) {
 }
 
 }  // namespace
+
+bool KnockoutsSuspended = false;
+
+StrikeTiming StrikeTimingOf(int character, int kind) {
+  const AttackRule* rule = RuleOf(kind);
+  if (!rule || character < 0 || character >= kCharacterCount) return StrikeTiming{};
+  const float strikeTime = Roster[character].strikeTime;
+  return StrikeTiming{strikeTime * rule->durationFactor, kHitMoment * strikeTime, kMinimumReach, rule->reach};
+}
 
 bool AttackReaches(int kind) {
   const AttackRule* rule = RuleOf(kind);
@@ -163,7 +174,7 @@ void ResolvePendingHit(int fighter) {
   const int a = OpponentOf(fighter);
   FighterStatus& attacker = FighterStatuses[a];
   // Every kind lands at half the attacker's base strike time, whatever its own duration.
-  if (!x.hitPending || !(attacker.attackTime > 0.5f * StatsOf(a).strikeTime)) return;
+  if (!x.hitPending || !(attacker.attackTime > kHitMoment * StatsOf(a).strikeTime)) return;
 
   x.hitPending = false;
   if (!x.blocking) {

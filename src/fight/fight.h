@@ -78,6 +78,19 @@ void OrientFighter(int fighter);
 void ResetOpponent();
 
 // --- Combat rules shared by all controllers ---
+// Training's one exception to the rules: while set, life may fall below 0 without a knock-out
+// (the training controller refills it). False at program start; every match leaves it false.
+extern bool KnockoutsSuspended;
+
+// One strike's timing and reach as the rules run it, for the training's frame data.
+struct StrikeTiming {
+  float seconds = 0.0f;       // the whole strike: the character's strikeTime times the kind's factor
+  float hitAtSeconds = 0.0f;  // the blow lands at half the character's strikeTime, whatever the kind
+  float nearest = 0.0f;       // connects when nearest < distance < reach
+  float reach = 0.0f;
+};
+// Zero for a character outside the roster or a kind that is not HandToHead..LegToBody.
+StrikeTiming StrikeTimingOf(int character, int kind);
 void StartAttack(int fighter, int kind);  // the keyboard's attack start
 void RunPainClock(int fighter);
 void ResolvePendingHit(int fighter);

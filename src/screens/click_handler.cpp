@@ -3,6 +3,7 @@
 
 #include "app/input_state.h"
 #include "app/settings.h"
+#include "app/training_session.h"
 #include "fight/fight.h"
 #include "screens/career_story_rules.h"
 #include "screens/character_pick.h"
@@ -29,7 +30,7 @@ void GoTo(GameState state) {
 // The screen a fight was started from, for leaving the versus screen or the pause menu.
 GameState HomeScreen() {
   if (ScreenFlow.careerMode) return GameState::CareerMenu;
-  if (ScreenFlow.twoPlayerMode) return GameState::TwoPlayerSetup;
+  if (ScreenFlow.twoPlayerMode || ScreenFlow.trainingMode) return GameState::TwoPlayerSetup;
   return GameState::MainMenu;
 }
 
@@ -152,19 +153,50 @@ void OnlinePick(int row) {
   ClickAndReset();
 }
 
+void StartTrainingSetup() {
+  ScreenFlow.trainingMode = true;
+  ScreenFlow.twoPlayerMode = false;
+  ScreenFlow.careerMode = false;
+  MatchState.gameMode = GameMode::TwoPlayers;
+  MatchState.character[0] = 0;
+  MatchState.character[1] = 1;
+  MatchState.arena = 1;
+  GoTo(GameState::TwoPlayerSetup);
+}
+
+void NextDummyMode() {
+  SetDummyMode(static_cast<DummyMode>((static_cast<int>(Training.dummy) + 1) % kDummyModeCount));
+  ClickAndReset();
+}
+
+void NextComputerLevel() {
+  Training.computerLevel = Training.computerLevel % 5 + 1;
+  if (Training.dummy == DummyMode::Computer) SetDummyMode(DummyMode::Computer);
+  ClickAndReset();
+}
+
+void ResetAndContinue() {
+  ResetTraining();
+  PlayMenuClick();
+  ContinueFight();
+}
+
 }  // namespace
 
 void ActOnButton(int row) {
   int* character = MatchState.character;
   switch (row) {
     case 1:
+      ScreenFlow.trainingMode = false;
       ScreenFlow.careerMode = true;
       MatchState.gameMode = GameMode::Career;
       return GoTo(GameState::CareerMenu);
     case 2:
+      ScreenFlow.trainingMode = false;
       DrawQuickFight(static_cast<unsigned>(std::time(nullptr)));
       return GoTo(GameState::PreFight);
     case 3:
+      ScreenFlow.trainingMode = false;
       ScreenFlow.twoPlayerMode = true;
       MatchState.gameMode = GameMode::TwoPlayers;
       character[0] = 0;
@@ -175,6 +207,7 @@ void ActOnButton(int row) {
     case 5: return GoTo(GameState::QuitConfirm);
     case 6:
       ScreenFlow.twoPlayerMode = false;
+      ScreenFlow.trainingMode = false;
       return GoTo(GameState::MainMenu);
     case 7: return GoTo(GameState::PreFight);
     case 8: character[0] = PickPrevious(character[0], character[1]); return ClickAndReset();
@@ -268,6 +301,12 @@ void ActOnButton(int row) {
     case 87:
     case 88:
     case 89: return OnlinePick(row);
+    case 95: return StartTrainingSetup();
+    case 96: return ContinueFight();
+    case 97: return NextDummyMode();
+    case 98: return NextComputerLevel();
+    case 99: return ResetAndContinue();
+    case 100: return ExitFight();
     case kControlsButtonRow:
       EnterControlsScreen();
       return GoTo(GameState::Controls);

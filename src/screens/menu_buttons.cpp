@@ -25,6 +25,7 @@ constexpr PointerRect BindingRect(int fighter, int input) {
   const int left = fighter == 0 ? kBindingColumnOne : kBindingColumnTwo;
   return PointerRect{left - 5, left + 365, baselineFromTop - 20, baselineFromTop + 5};
 }
+constexpr GameState kTraining = GameState::TrainingMenu;
 }  // namespace
 
 // In the order HandleClick tests them. Some rectangles differ a little from the drawn buttons; they
@@ -102,6 +103,12 @@ const MenuButtonRow MenuButtons[kMenuButtonRows] = {
     {87, kSetup, {720, 800, 392, 440}, 5},  // fighter two: next character
     {88, kSetup, {340, 460, 372, 420}, 6},  // the host's arena: next
     {89, kSetup, {340, 460, 422, 470}, 7},  // the host's arena: previous
+    {95, kMain, {155, 267, 467, 515}, 5},   // "  TRAINING", the second row
+    {96, kTraining, {342, 457, 152, 200}, 0},  // "CONTINUE"
+    {97, kTraining, {342, 457, 202, 250}, 1},  // "  DUMMY": the next mode
+    {98, kTraining, {342, 457, 252, 300}, 2},  // "  LEVEL": the computer dummy's next level
+    {99, kTraining, {342, 457, 302, 350}, 3},  // "  RESET"
+    {100, kTraining, {342, 457, 352, 400}, 4}, // "  EXIT"
 };
 
 const MenuButtonRow* ButtonUnderPointer(GameState state, int x, int y) {

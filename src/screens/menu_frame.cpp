@@ -44,6 +44,7 @@ void DrawCurrentScreen() {
   if (Is(GameState::CareerStory)) DrawCareerStory();
   if (Is(GameState::PreFight)) DrawVersusScreen();
   if (Is(GameState::Pause)) DrawPauseMenu();
+  if (Is(GameState::TrainingMenu)) DrawTrainingMenu();
   if (Is(GameState::Options)) DrawOptionsScreen();
   if (Is(GameState::MoreOptions)) DrawMoreOptionsScreen();
   if (Is(GameState::Controls)) DrawControlsScreen();

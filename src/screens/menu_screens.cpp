@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "app/training_session.h"
 #include "fight/fight.h"
 #include "render/render.h"
 #include "screens/menu_clocks.h"
@@ -38,6 +39,7 @@ void DrawMainMenu() {
     LabelledButton(e.x, 135 + rise[i], e.labelX, Slid(143, rise[i]), e.label, i);
   }
   // The second row, below the first.
+  LabelledButton(155, 85 + rise[5], 154, Slid(93, rise[5]), "  TRAINING", 5);
   LabelledButton(407, 85 + rise[7], 409, Slid(93, rise[7]), "  REPLAY", 7);
   // The second row slides in with the button above it.
   LabelledButton(281, 85 + rise[2], 287, Slid(93, rise[2]), "  ONLINE", 6);
@@ -134,4 +136,19 @@ void DrawOnlineSetupNotice() {
                      : online.peerReady ? "The other player is ready."
                                         : "";
   PrintSmall(250, 20, 1, "%s", line);
+void DrawTrainingMenu() {
+  DrawPlainBackground(false);
+  PrintLarge(290, 520, 1, "  TRAINING");
+  const float left = SlideOffsets.fromLeft[0];
+  const float right = SlideOffsets.fromRight[0];
+  const float rise = SlideOffsets.rise[0];
+  LabelledButton(342 + left, 400, Slid(346, left), 408, "CONTINUE", 0);
+  LabelledButton(342 + right, 350, Slid(346, right), 358, "  DUMMY", 1);
+  LabelledButton(342 + left, 300, Slid(346, left), 308, "  LEVEL", 2);
+  LabelledButton(342 + right, 250, Slid(346, right), 258, "  RESET", 3);
+  LabelledButton(342, 200 + rise, 349, Slid(208, rise), "  EXIT", 4);
+  // The values beside their buttons.
+  PrintSmall(475, 358, 1, "%s", DummyModeName(Training.dummy));
+  PrintSmall(475, 308, 1, "%d", Training.computerLevel);
+  PrintSmall(475, 258, 1, "R reset   T save reset point");
 }

@@ -6,6 +6,7 @@ void DrawQuitConfirm();
 void DrawCareerMenu();
 void DrawDifficultySelect();
 void DrawPauseMenu();
+void DrawTrainingMenu();  // the pause-style menu of a training fight
 void DrawOptionsScreen();
 void DrawMoreOptionsScreen();
 void DrawControlsScreen();

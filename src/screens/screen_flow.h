@@ -18,6 +18,7 @@ enum class GameState : int {
   OnlineJoin = 101,     // the address typed by keyboard
   OnlineWaiting = 102,  // waiting for a player or the host, and why a connection ended
   OnlineSetup = 103,    // each player picks their own fighter, the host the arena
+  TrainingMenu = 110,  // the training's pause-style menu: the dummy's mode, its level, reset
 };
 
 // The screen flow record. Lives for the whole run; start values as below.
@@ -25,6 +26,7 @@ struct ScreenFlowState {
   GameState gameState = GameState::Fight;  // set to MainMenu by SetInitialScreen during renderer start-up
   bool careerMode = false;
   bool twoPlayerMode = false;
+  bool trainingMode = false;  // the two-player screen picks a training fight
   bool hover[8] = {};  // one per button slot of the current screen
   int PointerX = 0;    // pointer in menu units (800 × 600), x from the left
   int PointerY = 0;    // y from the TOP

@@ -90,7 +90,11 @@ void DrawTwoPlayerScreen() {
   DrawArrowAt(340, 180 + s.rise[2], false, 1, hover[6]);
   DrawArrowAt(340, 130 + s.rise[3], false, 0, hover[7]);
 
-  PrintLarge(305, 520, 1, "2 PLAYERS");
+  if (ScreenFlow.trainingMode) {
+    PrintLarge(290, 520, 1, "  TRAINING");
+  } else {
+    PrintLarge(305, 520, 1, "2 PLAYERS");
+  }
   if (const char* title = ArenaTitle(MatchState.arena)) PrintLarge(200, 215, 1, "%s", title);
 
   glDisable(GL_DEPTH_TEST);

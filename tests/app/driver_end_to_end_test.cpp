@@ -371,3 +371,51 @@ TEST_F(DriverEndToEndTest, AReplayOfAnotherVersionIsRefusedBeforeAnythingOpens) 
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.errors.find("recorded by Brelloch 0.9.0"), std::string::npos) << run.errors;
 }
+
+// A training session: the pick, the fight with its frame data, the training menu's dummy, a reset
+// and the way out; the screenshots stay in the test's artifacts for a look.
+TEST_F(DriverEndToEndTest, ATrainingSessionPicksFightsChangesTheDummyResetsAndLeaves) {
+  const DriverRun run = Run(
+      "step 49\n"
+      "until loaded within 300\n"
+      "step 17\n"  // the fight at 60 frames a second
+      "click 211 491\n"  // "  TRAINING"
+      "expect state TwoPlayerSetup\n"
+      "frames 60\n"  // the buttons and fighters slide in
+      "screenshot pick.png\n"
+      "click 740 566\n"  // "  FIGHT"
+      "expect state PreFight\n"
+      "click 740 566\n"  // " NEXT"
+      "expect state Fight\n"
+      "key press Escape\n"  // no intro: the menu opens at once
+      "expect state TrainingMenu\n"
+      "click 400 226\n"  // "  DUMMY": BLOCK ALWAYS
+      "screenshot menu.png\n"
+      "click 400 176\n"  // "CONTINUE"
+      "expect state Fight\n"
+      "key down B\n"
+      "wait 0.8\n"
+      "key up B\n"
+      "key press X\n"
+      "frames 40\n"
+      "key press Z\n"
+      "frames 10\n"
+      "screenshot overlay.png\n"
+      "frames 30\n"
+      "key press R\n"
+      "screenshot reset.png\n"
+      "key press Escape\n"
+      "expect state TrainingMenu\n"
+      "click 400 376\n"  // "  EXIT"
+      "expect state TwoPlayerSetup\n",
+      "-u DISPLAY ALSOFT_DRIVERS=null", 120);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  const Image overlay = Screenshot("overlay.png");
+  const Image reset = Screenshot("reset.png");
+  Screenshot("pick.png");
+  Screenshot("menu.png");
+  ASSERT_GT(overlay.width, 0);
+  ASSERT_EQ(overlay.width, reset.width);
+  // The fighters stood close after the walk in; the reset put them back apart, so the pictures differ.
+  EXPECT_NE(overlay.rgb, reset.rgb);
+}

@@ -16,6 +16,8 @@ TEST(GameOptionsFile, TextRoundTripsEveryField) {
   changed.rumble = 0;
   changed.onlineInputDelay = 4;
   changed.showPingAndRollback = 1;
+  changed.frameData = 0;
+  changed.lifeRefill = 1;
   std::string problems;
   const GameOptions back = GameOptionsFromText(GameOptionsText(changed), &problems);
   EXPECT_EQ(back.vsync, 0);
@@ -23,6 +25,8 @@ TEST(GameOptionsFile, TextRoundTripsEveryField) {
   EXPECT_EQ(back.rumble, 0);
   EXPECT_EQ(back.onlineInputDelay, 4);
   EXPECT_EQ(back.showPingAndRollback, 1);
+  EXPECT_EQ(back.frameData, 0);
+  EXPECT_EQ(back.lifeRefill, 1);
   EXPECT_EQ(problems, "");
 }
 

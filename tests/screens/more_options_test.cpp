@@ -78,6 +78,29 @@ TEST_F(MoreOptions, OnlineRowsCycleTheirValues) {
   EXPECT_STREQ(MoreOptionAt(kPingRow).valueText(), "YES");
 }
 
+TEST_F(MoreOptions, TheTrainingsFrameDataAndLifeRefillRows) {
+  ScreenFlow.gameState = GameState::MoreOptions;
+  auto rowNamed = [](const char* label) {
+    for (int i = 0; i < MoreOptionRowCount(); ++i) {
+      if (std::string(MoreOptionAt(i).label) == label) return i;
+    }
+    return -1;
+  };
+  const int frameDataRow = rowNamed("Frame data");
+  const int refillRow = rowNamed("Life refill");
+  ASSERT_GE(frameDataRow, 0);
+  ASSERT_GE(refillRow, 0);
+  EXPECT_STREQ(MoreOptionAt(frameDataRow).valueText(), "YES");
+  EXPECT_STREQ(MoreOptionAt(refillRow).valueText(), "BELOW 0");
+  const PointerRect frameData = MoreOptionValueRect(frameDataRow);
+  const PointerRect refill = MoreOptionValueRect(refillRow);
+  ClickAt(frameData.left + 1, (frameData.top + frameData.bottom) / 2);
+  ClickAt(refill.left + 1, (refill.top + refill.bottom) / 2);
+  EXPECT_EQ(UserOptions.frameData, 0);
+  EXPECT_EQ(UserOptions.lifeRefill, 1);
+  EXPECT_STREQ(MoreOptionAt(refillRow).valueText(), "AFTER COMBO");
+}
+
 TEST_F(MoreOptions, RowsDoNotOverlapEachOtherOrTheBackButton) {
   for (int i = 0; i < MoreOptionRowCount(); ++i) {
     const PointerRect a = MoreOptionValueRect(i);

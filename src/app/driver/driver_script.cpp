@@ -26,6 +26,7 @@ constexpr NamedState kStateNames[] = {
     {"MainMenu", GameState::MainMenu},
     {"TwoPlayerSetup", GameState::TwoPlayerSetup},
     {"Pause", GameState::Pause},
+    {"TrainingMenu", GameState::TrainingMenu},
     {"Options", GameState::Options},
     {"MoreOptions", GameState::MoreOptions},
     {"Controls", GameState::Controls},
