@@ -136,6 +136,8 @@ void DrawOnlineSetupNotice() {
                      : online.peerReady ? "The other player is ready."
                                         : "";
   PrintSmall(250, 20, 1, "%s", line);
+}
+
 void DrawTrainingMenu() {
   DrawPlainBackground(false);
   PrintLarge(290, 520, 1, "  TRAINING");
