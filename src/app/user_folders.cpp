@@ -10,7 +10,6 @@
 #include <set>
 #include <system_error>
 
-#include "app/game_path.h"
 
 namespace fs = std::filesystem;
 
@@ -34,8 +33,13 @@ bool HoldsContent(const fs::path& folder) {
 }
 
 // The old file's path relative to the folder it was written under (".\base\x" -> "base/x").
+// "base/..." from the game's ".\base\...": looked for in each folder an old copy may be in (not
+// through NativePath, which would already have chosen the content folder).
 std::string RelativeOldPath(const char* oldGamePath) {
-  std::string path = NativePath(oldGamePath);
+  std::string path(oldGamePath);
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
   if (path.rfind("./", 0) == 0) path.erase(0, 2);
   return path;
 }

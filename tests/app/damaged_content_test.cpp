@@ -72,8 +72,9 @@ class DamagedContentTest : public ::testing::Test {
 
   int Run() {
     std::ofstream(folder_ / "test.script") << kFightScript;
-    // The config and data folders are the test's own too, so no player's options are read or written.
-    const std::string command = "cd '" + folder_.string() + "' && env ALSOFT_DRIVERS=null XDG_CONFIG_HOME='" +
+    // The config and data folders are the test's own too, so no player's options are read or written;
+    // the content is the damaged copy in the working folder, not the one beside the driver.
+    const std::string command = "cd '" + folder_.string() + "' && env ALSOFT_DRIVERS=null BRELLOCH_DATA_DIR=. XDG_CONFIG_HOME='" +
                                 (folder_ / "config").string() + "' XDG_DATA_HOME='" + (folder_ / "data").string() +
                                 "' timeout 300 '" + BRELLOCH_DRIVER + "' test.script 2> errors.txt";
     const int status = std::system(command.c_str());
@@ -112,7 +113,7 @@ TEST_F(DamagedContentTest, DamagedFilesAreNamedOnceAndTheFightStillRunsToTheEnd)
   for (const char* file : kFightTracks) Damage(file);
   ASSERT_EQ(Run(), 0) << errors_;
   ExpectNamedOnce("Damaged");
-  EXPECT_TRUE(fs::exists(folder_ / "base" / "menu.inf")) << "the exit writes did not run";
+  EXPECT_TRUE(fs::exists(folder_ / "config" / "brelloch" / "menu.inf")) << "the exit writes did not run";
 }
 
 TEST_F(DamagedContentTest, MissingFilesAreNamedOnceAndTheFightStillRunsToTheEnd) {
@@ -122,7 +123,7 @@ TEST_F(DamagedContentTest, MissingFilesAreNamedOnceAndTheFightStillRunsToTheEnd)
   ExpectNamedOnce("Missing");
   // A fighter model is the one file the game names in a message box as well.
   EXPECT_EQ(Lines("Unable to find the file: .\\base\\fighters\\\\1_lower.bhm!"), 1) << errors_;
-  EXPECT_TRUE(fs::exists(folder_ / "base" / "menu.inf")) << "the exit writes did not run";
+  EXPECT_TRUE(fs::exists(folder_ / "config" / "brelloch" / "menu.inf")) << "the exit writes did not run";
 }
 
 }  // namespace

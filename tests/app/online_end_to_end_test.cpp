@@ -36,7 +36,8 @@ Game Prepare(const std::string& name, const std::string& script) {
 
 void Run(Game& game) {
   const std::string folder = game.folder.string();
-  const std::string command = "cd '" + folder + "' && env ALSOFT_DRIVERS=null XDG_CONFIG_HOME='" + folder +
+  // Each game plays (and hashes) the content of its own folder, not the one beside the driver.
+  const std::string command = "cd '" + folder + "' && env ALSOFT_DRIVERS=null BRELLOCH_DATA_DIR=. XDG_CONFIG_HOME='" + folder +
                               "/config' XDG_DATA_HOME='" + folder + "/data' timeout 120 '" + BRELLOCH_DRIVER +
                               "' test.script 2> errors.txt";
   const int status = std::system(command.c_str());

@@ -272,7 +272,8 @@ int WhitePixelsUnderTheStory(const Image& image) {
 
 }  // namespace
 
-// A resumed career tells the park's story; with subtitles on, the line being spoken shows under the
+// A resumed career tells the park's story (in an 800 × 600 window, offscreen: letters drawn unscaled);
+// with subtitles on, the line being spoken shows under the
 // pictures (its times come from base/monologs/lines.txt), and with them off and the sound on, none.
 TEST_F(ScreensEndToEnd, TheStoryShowsTheSpokenLineWhenSubtitlesAreOn) {
   const char career[12] = {3, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0};  // arena 4 reached, medium
@@ -292,9 +293,9 @@ TEST_F(ScreensEndToEnd, TheStoryShowsTheSpokenLineWhenSubtitlesAreOn) {
   for (int subtitles : {0, 1}) {
     const fs::path config = folder_ / ("config" + std::to_string(subtitles));
     fs::create_directories(config / "brelloch");
-    std::ofstream(config / "brelloch" / "options.cfg") << "subtitles=" << subtitles << "\n";
+    std::ofstream(config / "brelloch" / "options.cfg") << "subtitles=" << subtitles << "\nwindowed=1\n";
     std::ofstream(folder_ / "test.script") << script;
-    const std::string command = "cd '" + folder_.string() + "' && env ALSOFT_DRIVERS=null XDG_CONFIG_HOME='" +
+    const std::string command = "cd '" + folder_.string() + "' && env -u DISPLAY ALSOFT_DRIVERS=null XDG_CONFIG_HOME='" +
                                 config.string() + "' XDG_DATA_HOME='" + (folder_ / "data").string() + "' '" + BRELLOCH_DRIVER + "' test.script 2> errors.txt";
     ASSERT_EQ(std::system(command.c_str()), 0) << command << "\n" << std::ifstream(folder_ / "errors.txt").rdbuf();
     fs::rename(folder_ / "story.png", folder_ / ("story-subtitles-" + std::to_string(subtitles) + ".png"));
