@@ -1,12 +1,12 @@
 #include "app/bindings_file.h"
 
-#include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "app/atomic_file.h"
 #include "app/input_state.h"
 #include "app/key_names.h"
+#include "app/text_file.h"
 #include "app/user_folders.h"
 
 namespace {
@@ -15,13 +15,6 @@ constexpr const char* kFighterNames[2] = {"one", "two"};
 constexpr const char* kInputNames[kFightInputCount] = {"forward", "back", "block", "head", "body", "leg"};
 constexpr const char* kInputLabels[kFightInputCount] = {"forward",      "back",         "block",
                                                         "hand to head", "hand to body", "leg to body"};
-
-std::string Trimmed(const std::string& s) {
-  const auto first = s.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return "";
-  const auto last = s.find_last_not_of(" \t\r");
-  return s.substr(first, last - first + 1);
-}
 
 struct Entry {
   int fighter = -1;
@@ -179,15 +172,13 @@ FightBindings BindingsFromText(const std::string& text, std::string* problems) {
 }
 
 void ReadBindingsFrom(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  std::string text;
+  if (!ReadWholeFile(path, text)) {
     ActiveFightBindings = DefaultFightBindings();
     return;
   }
-  std::ostringstream text;
-  text << file.rdbuf();
   std::string problems;
-  ActiveFightBindings = BindingsFromText(text.str(), &problems);
+  ActiveFightBindings = BindingsFromText(text, &problems);
   if (!problems.empty()) std::cerr << path << ":\n" << problems;
 }
 

@@ -2,11 +2,11 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "app/atomic_file.h"
+#include "app/text_file.h"
 #include "app/user_folders.h"
 
 GameOptions UserOptions;
@@ -36,13 +36,6 @@ const OptionKey* KeyNamed(const std::string& key) {
     if (key == k.key) return &k;
   }
   return nullptr;
-}
-
-std::string Trimmed(const std::string& s) {
-  const auto first = s.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return "";
-  const auto last = s.find_last_not_of(" \t\r");
-  return s.substr(first, last - first + 1);
 }
 
 bool ParseWhole(const std::string& text, int& value) {
@@ -98,15 +91,13 @@ GameOptions GameOptionsFromText(const std::string& text, std::string* problems) 
 }
 
 void ReadGameOptionsFrom(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  std::string text;
+  if (!ReadWholeFile(path, text)) {
     UserOptions = GameOptions{};
     return;
   }
-  std::ostringstream text;
-  text << file.rdbuf();
   std::string problems;
-  UserOptions = GameOptionsFromText(text.str(), &problems);
+  UserOptions = GameOptionsFromText(text, &problems);
   if (!problems.empty()) std::cerr << path << ":\n" << problems;
 }
 
