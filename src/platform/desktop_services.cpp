@@ -15,6 +15,11 @@ std::uint64_t PerformanceFrequency() {
 
 std::uint32_t MillisecondTicks() { return SDL_GetTicks(); }
 
+std::int64_t WallClockSeconds() {
+  if (Platform.automation != nullptr) return Platform.automation->WallClockSeconds();
+  return std::time(nullptr);
+}
+
 void ShowPointer(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 
 void WarpPointer(int windowX, int windowY) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 #include "platform/pad_codes.h"
@@ -25,6 +26,8 @@ std::uint64_t PerformanceCounter();
 std::uint64_t PerformanceFrequency();
 // The millisecond clock the frame timer falls back on without the counter.
 std::uint32_t MillisecondTicks();
+// The calendar time in seconds, which seeds the draws (the script's own clock in an automated run).
+std::int64_t WallClockSeconds();
 
 // The mouse cursor.
 void ShowPointer(bool visible);
@@ -156,6 +159,7 @@ class Automation {
   virtual bool NextMessage(WindowMessage& message) = 0;
   virtual std::uint64_t Counter() = 0;
   virtual std::uint64_t CounterFrequency() = 0;
+  virtual std::int64_t WallClockSeconds() { return std::time(nullptr); }
   virtual void Pointer(int& windowX, int& windowY) = 0;
   virtual void PointerWarped(int windowX, int windowY) = 0;
   // A message box; the caption and text have already gone to standard error.

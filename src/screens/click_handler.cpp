@@ -1,5 +1,4 @@
 #include <cstdlib>
-#include <ctime>
 
 #include "app/input_state.h"
 #include "app/settings.h"
@@ -193,7 +192,7 @@ void ActOnButton(int row) {
       return GoTo(GameState::CareerMenu);
     case 2:
       ScreenFlow.trainingMode = false;
-      DrawQuickFight(static_cast<unsigned>(std::time(nullptr)));
+      DrawQuickFight(ScreenEffects.clockSeconds());
       return GoTo(GameState::PreFight);
     case 3:
       ScreenFlow.trainingMode = false;

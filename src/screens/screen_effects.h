@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <functional>
 #include <string>
 
@@ -29,6 +30,8 @@ struct ScreenEffectHooks {
   std::function<void(const std::string& address)> joinOnline;
   std::function<void()> leaveOnline;
   std::function<void()> onlineSetupChanged;  // this player's pick, the arena or FIGHT changed
+  // The current time in seconds, which seeds the draws; a scripted run keeps its own clock.
+  std::function<unsigned()> clockSeconds = [] { return static_cast<unsigned>(std::time(nullptr)); };
 };
 
 // Empty until connected: an empty hook does nothing.

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <ctime>
 
+#include "screens/screen_effects.h"
 #include "screens/screens.h"
 
 SlideOffsetSet SlideOffsets;
@@ -25,7 +25,7 @@ void RandomizeSlideOffsetsWithSeed(unsigned seed) {
   for (float& v : SlideOffsets.rise) v = RandomStart(-1400);
 }
 
-void RandomizeSlideOffsets() { RandomizeSlideOffsetsWithSeed(static_cast<unsigned>(std::time(nullptr))); }
+void RandomizeSlideOffsets() { RandomizeSlideOffsetsWithSeed(ScreenEffects.clockSeconds()); }
 
 void EaseSlideOffsets(float step) {
   SlideOffsetSet& s = SlideOffsets;

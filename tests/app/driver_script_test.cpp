@@ -32,10 +32,11 @@ TEST(DriverScriptTest, ReadsEveryCommandWithItsArguments) {
       "activate\n"
       "screenshot out/menu.png\n"
       "resources out/soak.txt\n"
-      "close\n");
+      "close\n"
+      "clock 1800000200\n");
   ASSERT_EQ(script.error, "");
   const auto& c = script.commands;
-  ASSERT_EQ(c.size(), 24u);
+  ASSERT_EQ(c.size(), 25u);
   EXPECT_EQ(c[0].op, ScriptOp::Step);
   EXPECT_DOUBLE_EQ(c[0].number[0], 16.5);
   EXPECT_EQ(c[0].line, 2);
@@ -77,6 +78,8 @@ TEST(DriverScriptTest, ReadsEveryCommandWithItsArguments) {
   EXPECT_EQ(c[22].op, ScriptOp::Resources);
   EXPECT_EQ(c[22].text, "out/soak.txt");
   EXPECT_EQ(c[23].op, ScriptOp::Close);
+  EXPECT_EQ(c[24].op, ScriptOp::Clock);
+  EXPECT_DOUBLE_EQ(c[24].number[0], 1800000200.0);
 }
 
 TEST(DriverScriptTest, ReadsTheTapAndThePadCommands) {

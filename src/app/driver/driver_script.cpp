@@ -90,6 +90,7 @@ class LineParser {
     if (verb == "timer") return Numbers(ScriptOp::TimerReadings, 2, false);
     if (verb == "wait") return Numbers(ScriptOp::Wait, 1, false);
     if (verb == "refuse-display") return Bare(ScriptOp::RefuseDisplay);
+    if (verb == "clock") return Numbers(ScriptOp::Clock, 1, false);
     if (verb == "answer") return Answer();
     if (verb == "frames") return Frames();
     if (verb == "until") return Until();

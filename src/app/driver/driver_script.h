@@ -26,6 +26,7 @@ enum class ScriptOp {
   Step,            // number[0]: milliseconds per frame
   TimerReadings,           // number[0], number[1]: the next frame's two timer readings, ms since TimerStart
   RefuseDisplay,   // the display refuses every full-screen mode
+  Clock,           // number[0]: the calendar second (since 1970) the run starts at
   Answer,          // yes: the answer to every later Yes/No question
   Frames,          // count frames
   Wait,            // number[0] seconds of frames

@@ -20,7 +20,8 @@ ScriptRunner::ScriptRunner(std::vector<ScriptCommand> commands, std::string scri
 void ScriptRunner::RunLeadingSettings() {
   while (next_ < commands_.size()) {
     const ScriptOp op = commands_[next_].op;
-    if (op != ScriptOp::Step && op != ScriptOp::TimerReadings && op != ScriptOp::RefuseDisplay && op != ScriptOp::Answer) {
+    if (op != ScriptOp::Step && op != ScriptOp::TimerReadings && op != ScriptOp::RefuseDisplay &&
+        op != ScriptOp::Answer && op != ScriptOp::Clock) {
       return;
     }
     Run(commands_[next_++]);
@@ -162,6 +163,9 @@ void ScriptRunner::Run(const ScriptCommand& command) {
       return;
     case ScriptOp::RefuseDisplay:
       refuseDisplay_ = true;
+      return;
+    case ScriptOp::Clock:
+      startSecond_ = static_cast<std::int64_t>(command.number[0]);
       return;
     case ScriptOp::Answer:
       answerYes_ = command.yes;

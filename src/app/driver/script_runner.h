@@ -17,6 +17,10 @@ class ScriptRunner : public Automation {
   bool NextMessage(WindowMessage& message) override;
   std::uint64_t Counter() override;
   std::uint64_t CounterFrequency() override { return kCountsPerSecond; }
+  // A run starts at the same calendar second every time, so the draws it seeds repeat.
+  std::int64_t WallClockSeconds() override {
+    return startSecond_ + static_cast<std::int64_t>(now_ / kCountsPerSecond);
+  }
   void Pointer(int& windowX, int& windowY) override;
   void PointerWarped(int windowX, int windowY) override;
   void MessageShown(const char* caption, const char* text) override;
@@ -57,6 +61,7 @@ class ScriptRunner : public Automation {
   int untilFramesLeft_ = 0;
   bool closeSent_ = false;
 
+  std::int64_t startSecond_ = 1800000000;  // unless the script says: a Friday in January 2027
   std::uint64_t now_ = 0;                 // the counter; 0 at program start and so at TimerStart
   std::uint64_t stepCounts_ = 20000;      // 20 ms a frame unless the script says otherwise
   std::deque<std::uint64_t> readings_;    // explicit readings for the next frame
