@@ -50,12 +50,17 @@ bool DisplayModeAvailable(int width, int height, int colourBits) {
 WindowFailure OpenGameWindow(const char* title, int width, int height, int colourBits, int depthBits,
                              bool fullscreen) {
   if (!RequestPixelFormat(colourBits, depthBits)) return WindowFailure::PixelFormat;
-  Platform.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+  // Some surfaces (the offscreen driver's) keep the size they were made at: a full-screen window is
+  // made at the desktop's size, and keeps the chosen one for when it becomes a window.
+  int madeWidth = width;
+  int madeHeight = height;
+  if (fullscreen) DesktopSize(madeWidth, madeHeight);
+  Platform.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, madeWidth, madeHeight,
                                      SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
   if (Platform.window == nullptr) return WindowFailure::Window;
+  if (fullscreen) SDL_SetWindowFullscreen(Platform.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
   Platform.windowedWidth = width;
   Platform.windowedHeight = height;
-  if (fullscreen) SetFullscreen(true);
   Platform.context = SDL_GL_CreateContext(Platform.window);
   if (Platform.context == nullptr) return WindowFailure::RenderingContext;
   if (SDL_GL_MakeCurrent(Platform.window, Platform.context) != 0) return WindowFailure::ActivateContext;

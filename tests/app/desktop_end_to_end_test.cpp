@@ -249,6 +249,23 @@ TEST_F(DesktopEndToEnd, OnAWideDesktopMenusArePillarboxedTheFightFillsAndAltEnte
   EXPECT_GT(fight.LitShare(1690, 0, 1920, 1080), 0.5);
 }
 
+// Headless runs (no DISPLAY: SDL's offscreen driver) draw into a surface that keeps the size it was
+// made at; a full-screen game there must still fill the whole desktop, not its lower left corner.
+TEST_F(DesktopEndToEnd, FullScreenWithoutADisplayFillsTheWholeDesktop) {
+  driver_run::MirrorContent(BRELLOCH_BASE_DIR, folder_ / "base");
+  std::ofstream(folder_ / "test.script") << "step 40\nuntil loaded within 400\nframes 40\nexpect fullscreen\n"
+                                            "screenshot full.png\nclose\n";
+  const Result run = Shell("env -u DISPLAY " + driver_run::OwnFolders(folder_) + " ALSOFT_DRIVERS=null timeout 120 '" +
+                           BRELLOCH_DRIVER + "' test.script");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const Image full = Screenshot("full.png");
+  ASSERT_GT(full.width, 800);  // the offscreen desktop is larger than the chosen 800 x 600
+  const int right = full.width * 800 / 1024;
+  const int top = full.height * 168 / 768;
+  EXPECT_GT(full.LitShare(right, 0, full.width, full.height), 0.5) << "the right edge is drawn";
+  EXPECT_GT(full.LitShare(0, 0, full.width, top), 0.5) << "the top edge is drawn";
+}
+
 TEST_F(DesktopEndToEnd, AnUnfocusedGameUsesUnderFivePercentOfACore) {
   driver_run::MirrorContent(BRELLOCH_BASE_DIR, folder_ / "base");
   const Result probe = Shell("env " + driver_run::OwnFolders(folder_) +
