@@ -24,6 +24,18 @@ MenuSpaceBox MenuSpaceEdges(int width, int height) {
   return box;
 }
 
+PixelRect MenuAreaPixels(int width, int height) {
+  const MenuSpaceBox box = MenuSpaceEdges(width, height);
+  const double perUnitX = width / (box.right - box.left);
+  const double perUnitY = height / (box.top - box.bottom);
+  PixelRect area;
+  area.x = static_cast<int>(std::lround(-box.left * perUnitX));
+  area.y = static_cast<int>(std::lround(-box.bottom * perUnitY));
+  area.width = width - 2 * area.x;
+  area.height = height - 2 * area.y;
+  return area;
+}
+
 void ClientToMenuUnits(int clientX, int clientY, int clientWidth, int clientHeight, int& menuX, int& menuY) {
   if (clientWidth <= 0 || clientHeight <= 0) {
     menuX = clientX;

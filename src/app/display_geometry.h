@@ -14,6 +14,15 @@ struct MenuSpaceBox {
 };
 MenuSpaceBox MenuSpaceEdges(int width, int height);
 
+// The 4:3 area itself in the pixels of a width × height viewport (x, y from the bottom left).
+struct PixelRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+PixelRect MenuAreaPixels(int width, int height);
+
 // A position in the window's client area (of clientWidth × clientHeight, y down) in menu units
 // (x from the left, y from the TOP of the 4:3 area), truncated toward zero; an empty client area
 // leaves the position as it is.

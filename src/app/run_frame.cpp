@@ -9,6 +9,7 @@
 #include "audio/audio.h"
 #include "fight/roster.h"
 #include "render/render.h"
+#include "render/scene_target.h"
 #include "screens/screens.h"
 
 LoadStateRecord LoadState;
@@ -44,7 +45,9 @@ void RunMenuBranch() {
   ServiceOnline();
   PlaceMenuListener();
   ServiceMusic(MenuMusic, FrameClock.step);
+  ClipToMenuArea(true);
   DrawMenus();
+  ClipToMenuArea(false);
 }
 
 }  // namespace

@@ -118,3 +118,15 @@ void LoadMenuProjection() {
   const MenuSpaceBox box = MenuSpaceEdges(viewport[2], viewport[3]);
   glOrtho(box.left, box.right, box.bottom, box.top, -1, 1);
 }
+
+void ClipToMenuArea(bool clip) {
+  if (!clip) {
+    glDisable(GL_SCISSOR_TEST);
+    return;
+  }
+  GLint viewport[4] = {0, 0, 0, 0};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  const PixelRect area = MenuAreaPixels(viewport[2], viewport[3]);
+  glScissor(viewport[0] + area.x, viewport[1] + area.y, area.width, area.height);
+  glEnable(GL_SCISSOR_TEST);
+}

@@ -14,3 +14,6 @@ void ReleaseSceneTarget();
 
 // The menus' 800 × 600 units over the current viewport, kept in proportion (MenuSpaceEdges).
 void LoadMenuProjection();
+// Keeps what follows inside the menus' 4:3 area of the current viewport (the bars stay black
+// while elements slide in from beyond it); false lets the whole viewport be drawn again.
+void ClipToMenuArea(bool clip);

@@ -193,6 +193,12 @@ TEST_F(DesktopEndToEnd, OnAWideDesktopMenusArePillarboxedTheFightFillsAndAltEnte
       "frames 60\n"
       "expect fullscreen\n"
       "screenshot wide.png\n"
+      "click 589 441\n"  // EXIT: the quit dialog slides in from beyond the bars
+      "frames 3\n"
+      "screenshot sliding.png\n"
+      "key press Escape\n"
+      "expect state MainMenu\n"
+      "frames 60\n"
       "key down Alt\nkey press Return\nkey up Alt\n"
       "frames 3\n"
       "expect windowed\n"
@@ -225,6 +231,9 @@ TEST_F(DesktopEndToEnd, OnAWideDesktopMenusArePillarboxedTheFightFillsAndAltEnte
   EXPECT_LT(wide.LitShare(0, 0, 230, 1080), 0.01) << "left bar";
   EXPECT_LT(wide.LitShare(1690, 0, 1920, 1080), 0.01) << "right bar";
   EXPECT_GT(wide.LitShare(250, 0, 480, 1080), 0.5) << "the menu reaches its left edge";
+  const Image sliding = Screenshot("sliding.png");
+  EXPECT_EQ(sliding.LitShare(0, 0, 240, 1080), 0.0) << "nothing slides over the left bar";
+  EXPECT_EQ(sliding.LitShare(1680, 0, 1920, 1080), 0.0) << "nothing slides over the right bar";
 
   // The wide picture read back at the window's pixels: in proportion (1.8 times, 240 in) it is
   // the window's picture; stretched over the whole width (2.4 times) it is not.

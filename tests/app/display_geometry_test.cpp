@@ -31,6 +31,22 @@ TEST(MenuSpace, WideAndTallWindowsGetCentredBarsAndKeepTheUnitsSquare) {
   EXPECT_NEAR(Aspect(tall), 600.0 / 1000, 1e-9);
 }
 
+TEST(MenuSpace, TheAreaInPixelsIsTheCentred43Part) {
+  const PixelRect wide = MenuAreaPixels(1920, 1080);
+  EXPECT_EQ(wide.x, 240);
+  EXPECT_EQ(wide.y, 0);
+  EXPECT_EQ(wide.width, 1440);
+  EXPECT_EQ(wide.height, 1080);
+  const PixelRect tall = MenuAreaPixels(600, 1000);
+  EXPECT_EQ(tall.x, 0);
+  EXPECT_EQ(tall.y, 275);  // 600 wide gives 450 high, centred in 1000
+  EXPECT_EQ(tall.height, 450);
+  const PixelRect square = MenuAreaPixels(1024, 768);
+  EXPECT_EQ(square.x, 0);
+  EXPECT_EQ(square.width, 1024);
+  EXPECT_EQ(square.height, 768);
+}
+
 TEST(MenuSpace, ThePointerMapsOntoTheCentredArea) {
   int x = 0;
   int y = 0;
