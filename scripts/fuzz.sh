@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets of the file readers (clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, in build-fuzz/) and runs each one, seeded with small valid files and
 # with the generated content (build/base, if built) and guided by its format's dictionary.
-#   scripts/fuzz.sh                               every target for 20 s (stage 3 of scripts/test.sh)
+#   scripts/fuzz.sh                               every target for 20 s (scripts/test.sh gives each 10 s)
 #   scripts/fuzz.sh 600 fuzz_bmp                  one target for 10 minutes
 #   scripts/fuzz.sh --executions 10000000         the long run: ten million inputs per target
 #   scripts/fuzz.sh --executions 10000000 fuzz_ogg

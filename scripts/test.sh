@@ -28,5 +28,5 @@ cmake --build build-asan -j"$jobs" --target brelloch_unit_tests
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
    ctest --output-on-failure -j"$jobs" -L unit --timeout 1200)
 
-echo "== Stage 3: fuzz targets of the file readers, 20 s each =="
-bash scripts/fuzz.sh 20
+echo "== Stage 3: fuzz targets of the file readers, 10 s each =="
+bash scripts/fuzz.sh 10

@@ -337,7 +337,7 @@ TEST_F(DriverEndToEndTest, AQuickFightsReplayEndsAsRecordedInTheDriverAndInTheGa
   std::ofstream(folder_ / "watch.script") << "step 45\nuntil loaded within 1000\nexpect state Fight\n"
                                              "until state MainMenu within 20000\nclose\n";
   run = RunCommand("env " + home + " ALSOFT_DRIVERS=null '" + BRELLOCH_DRIVER + "' watch.script --replay '" +
-                   replay.string() + "' > watched.txt", 600);
+                   replay.string() + "' --replay-speed 4 > watched.txt", 600);
   EXPECT_EQ(run.exitCode, 0) << run.errors;
   EXPECT_TRUE(FileHolds(folder_ / "watched.txt", kSameEnd)) << run.errors;
 
