@@ -97,33 +97,42 @@ bool MusicStream::Open(const char* track) {
   return true;
 }
 
-MusicStream::FillResult MusicStream::Fill(std::uint32_t bufferName, int bytes, int& bytesRead) {
-  bytes = std::min(bytes, static_cast<int>(chunk.size()));
-  const FillResult result = decoder.Decode(chunk.data(), bytes, bytesRead);
-  if (bytesRead > 0) {
-    const auto entry = BufferCache.find(bufferName);
-    const int alFormat = entry != BufferCache.end() ? entry->second.format : AL_FORMAT_STEREO16;
-    const int rate = entry != BufferCache.end() ? entry->second.frequency : decoder.SampleRate();
-    alBufferData(bufferName, alFormat, chunk.data(), bytesRead, rate);
-    if (!CheckAlError()) return FillResult::Broken;
+bool MusicStream::DecodeAhead(int budget) {
+  const int goal = std::min(kChunkBytes, decoded + budget);
+  int emptyEnds = 0;  // ends of file with nothing decoded between them
+  while (!chunkComplete && decoded < goal) {
+    int got = 0;
+    const VorbisDecoder::ChunkResult result = decoder.Decode(chunk.data() + decoded, goal - decoded, got);
+    decoded += got;
+    if (result == VorbisDecoder::ChunkResult::Broken) return false;
+    if (result == VorbisDecoder::ChunkResult::EndOfFile) {
+      // The chunk keeps the file's last, shorter piece; the next one starts from the beginning.
+      // An end right at a chunk boundary goes on from the start at once rather than replay old audio.
+      decoder.Rewind();
+      if (decoded > 0) chunkComplete = true;
+      else if (++emptyEnds >= 2) return false;  // a track without a single sample
+    }
   }
-  return result;
+  if (decoded == kChunkBytes) chunkComplete = true;
+  return true;
+}
+
+void MusicStream::DropDecodedAhead() {
+  decoded = 0;
+  chunkComplete = false;
 }
 
 bool MusicStream::Refill(std::uint32_t bufferName) {
-  int bytesRead = 0;
-  FillResult result = Fill(bufferName, kChunkBytes, bytesRead);
-  if (result == FillResult::EndOfFile) {
-    // The buffer keeps the file's last, shorter piece; the next refill starts from the beginning.
-    decoder.Rewind();
-    if (bytesRead == 0) {
-      // The end fell on a chunk boundary: fill from the start now rather than replaying old audio.
-      result = Fill(bufferName, kChunkBytes, bytesRead);
-      if (bytesRead == 0) result = FillResult::Broken;  // a track without a single sample
-      else if (result == FillResult::EndOfFile) decoder.Rewind();
-    }
+  if (!DecodeAhead(kChunkBytes)) {
+    GiveUp();
+    return false;
   }
-  if (result == FillResult::Broken) {
+  const auto entry = BufferCache.find(bufferName);
+  const int alFormat = entry != BufferCache.end() ? entry->second.format : AL_FORMAT_STEREO16;
+  const int rate = entry != BufferCache.end() ? entry->second.frequency : decoder.SampleRate();
+  alBufferData(bufferName, alFormat, chunk.data(), decoded, rate);
+  DropDecodedAhead();
+  if (!CheckAlError()) {
     GiveUp();
     return false;
   }
@@ -149,6 +158,10 @@ void MusicStream::Update() {
     if (!Refill(name)) return;
     alSourceQueueBuffers(source, 1, &name);
     if (!CheckAlError()) return;
+  }
+  if (!DecodeAhead(kDecodeStepBytes)) {
+    GiveUp();
+    return;
   }
   if (playRequested) {
     ALint state = AL_PLAYING;
@@ -177,6 +190,7 @@ void MusicStream::Rewind() {
   // Drop the queued audio as well, so a later Play starts with the first bars and not with
   // whatever was queued when the track was stopped.
   alSourcei(source, AL_BUFFER, 0);
+  DropDecodedAhead();
   decoder.Rewind();
   alGetError();
   for (std::uint32_t name : buffers) {
@@ -218,6 +232,7 @@ void MusicStream::Release() {
   decoder.Close();
   chunk.clear();
   chunk.shrink_to_fit();
+  DropDecodedAhead();
   file.clear();
   if (file.is_open()) file.close();
   source = 0;

@@ -14,6 +14,9 @@ class MusicStream {
  public:
   static constexpr int kBufferCount = 2;
   static constexpr int kChunkBytes = 262144;  // one refill: about 1.5 s of 44.1 kHz stereo
+  // The next chunk is decoded ahead, this much per Update (a sixteenth: done within 16 frames, long
+  // before the 1.5 s a buffer plays), so that no frame pays for a whole chunk (about 3 ms).
+  static constexpr int kDecodeStepBytes = kChunkBytes / 16;
 
   MusicStream();
   virtual ~MusicStream();
@@ -23,7 +26,8 @@ class MusicStream {
   // Creates the source and the decoder and queues the first two chunks; the source stays stopped
   // at gain 0. False for a missing file, a file that is not Ogg Vorbis, or no audio device.
   bool Open(const char* track);
-  // Refills and requeues the finished buffers; once per frame for the music of the current screen.
+  // Refills and requeues the finished buffers, then decodes a step of the next chunk; once per
+  // frame for the music of the current screen.
   void Update();
   void Play();
   void Stop();
@@ -41,12 +45,14 @@ class MusicStream {
   std::uint32_t sourceId = 0;  // copy of the source name, written last by a successful Open
 
  private:
-  using FillResult = VorbisDecoder::ChunkResult;
-  // Decodes up to `bytes` into the buffer; bytesRead tells how much was uploaded.
-  FillResult Fill(std::uint32_t bufferName, int bytes, int& bytesRead);
-  // One chunk into the buffer, seeking back to the start at the end of the file; false when the
-  // stream gave up (a damaged or empty file) and stopped.
+  // Decodes up to `budget` more bytes of the next chunk, seeking back to the start at the end of
+  // the file (a chunk ends early there); false for a damaged or empty file.
+  bool DecodeAhead(int budget);
+  // The next chunk, completed if need be, into the buffer; false when the stream gave up (a
+  // damaged or empty file) and stopped.
   bool Refill(std::uint32_t bufferName);
+  // Forgets the part of the next chunk decoded so far (before the decoder seeks).
+  void DropDecodedAhead();
   void GiveUp();
 
   float velocity[3] = {0, 0, 0};
@@ -54,7 +60,9 @@ class MusicStream {
   std::uint32_t source = 0;
   std::uint32_t buffers[kBufferCount] = {0, 0};
   VorbisDecoder decoder;
-  std::vector<char> chunk;
+  std::vector<char> chunk;     // the next chunk, decoded ahead
+  int decoded = 0;             // bytes of it so far
+  bool chunkComplete = false;  // full, or the file's last and shorter piece
   std::ifstream file;
   std::string gamePath;  // of the open track, named if it turns out damaged
   bool opened = false;
