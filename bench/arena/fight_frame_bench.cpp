@@ -262,7 +262,7 @@ void BM_MenuFrame(benchmark::State& state) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     ClearDrawnMarks();
-    DrawMenus();
+    DrawMenus(true);
     HoldUndrawnModels();
     glEnable(GL_LIGHTING);
     SwapWindowBuffers();

@@ -41,12 +41,12 @@ void RunLoadingPhase() {
   }
 }
 
-void RunMenuBranch() {
+void RunMenuBranch(bool overClearFrame) {
   ServiceOnline();
   PlaceMenuListener();
   ServiceMusic(MenuMusic, FrameClock.step);
   ClipToMenuArea(true);
-  DrawMenus();
+  DrawMenus(overClearFrame);
   ClipToMenuArea(false);
 }
 
@@ -66,9 +66,10 @@ bool RunFrame() {
   }
 
   ClearDrawnMarks();
-  if (ScreenFlow.gameState == GameState::Fight) RunFightFrame();
-  // Tested again: a fight that ended in this frame already draws its menu.
-  if (ScreenFlow.gameState != GameState::Fight) RunMenuBranch();
+  const bool fightFrame = ScreenFlow.gameState == GameState::Fight;
+  if (fightFrame) RunFightFrame();
+  // Tested again: a fight that ended in this frame already draws its menu, over its picture.
+  if (ScreenFlow.gameState != GameState::Fight) RunMenuBranch(!fightFrame);
   HoldUndrawnModels();
   glEnable(GL_LIGHTING);
 

@@ -73,7 +73,8 @@ void DrawFadeIn() {
 
 }  // namespace
 
-void DrawMenus() {
+void DrawMenus(bool overClearFrame) {
+  MenuOverClearFrame = overClearFrame;
   const float step = FrameClock.step;
   EaseSlideOffsets(step);
   AdvanceMenuClocksAtFrameStart(step);

@@ -6,6 +6,8 @@
 #include "screens/menu_clocks.h"
 #include "screens/screen_flow.h"
 
+bool MenuOverClearFrame = true;
+
 void DrawTexturedQuad(float x0, float y0, float x1, float y1) {
   glBegin(GL_QUADS);
   glTexCoord2f(0, 0);
@@ -44,7 +46,17 @@ void DrawMaskedQuad(int mask, int face, float x0, float y0, float x1, float y1) 
 }  // namespace
 
 void DrawMaskedBackground(int mask, int picture) {
-  DrawMaskedQuad(mask, picture, 0, 0, 800, 600);
+  if (MenuOverClearFrame) {
+    // Black times the mask stays black, and the picture added to black is the picture itself.
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glColor4f(1, 1, 1, 1);
+    DrawFullScreenQuad(picture);
+    glBlendFunc(GL_ONE, GL_ONE);  // as the masked quad leaves it
+  } else {
+    DrawMaskedQuad(mask, picture, 0, 0, 800, 600);
+  }
   glEnable(GL_DEPTH_TEST);
 }
 

@@ -7,6 +7,11 @@ void DrawTexturedQuad(float x0, float y0, float x1, float y1);
 // The whole screen with TextureBank entry `texture`.
 void DrawFullScreenQuad(int texture);
 
+// Whether the menu is drawn over a frame that holds only the black of its clear. Passes that
+// multiply the frame (a background's mask, the versus screen's backdrop) show nothing there and
+// are skipped; over the picture of a fight that just ended they are drawn. Set by DrawMenus.
+extern bool MenuOverClearFrame;
+
 // Main menu and options: the mask multiplied in, then the picture added.
 void DrawMaskedBackground(int mask, int picture);
 // Quit dialog, career menu, difficulty, pause: TextureBank entry 22 over the whole screen.

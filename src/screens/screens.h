@@ -37,7 +37,9 @@ void RandomizeSlideOffsets();
 void ResetPreFightSlides();
 
 // --- the menu frame (every frame whose GameState is not Fight) ---
-void DrawMenus();
+// `overClearFrame`: nothing was drawn since the frame's clear (false in the frame a fight ended,
+// whose picture the menu is drawn over).
+void DrawMenus(bool overClearFrame);
 
 // --- the fight's overlays, drawn from ShownFight after the arena ---
 // The HUD, then the round intro or the knock-out banner where the fight tick shows them.

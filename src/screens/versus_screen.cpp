@@ -36,11 +36,13 @@ void DrawVersusScreen() {
 
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_LIGHTING);
-  glEnable(GL_BLEND);
   glColor4f(1, 1, 1, 1);
-  glBlendFunc(GL_DST_COLOR, GL_ZERO);
-  DrawFullScreenQuad(10);
-  DrawFullScreenQuad(22);
+  if (!MenuOverClearFrame) {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_DST_COLOR, GL_ZERO);
+    DrawFullScreenQuad(10);
+    DrawFullScreenQuad(22);
+  }
   glDisable(GL_BLEND);
   glBlendFunc(GL_ONE, GL_ONE);
 
