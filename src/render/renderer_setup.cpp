@@ -31,7 +31,8 @@ void SetStartupGlState() {
   glCullFace(GL_BACK);
   glEnable(GL_CULL_FACE);
 
-  // Density 0: fixed-function fog shows nothing; the shaders read these values as built-in state.
+  // The shaders read these values as built-in state. At density 0 fixed-function fog would leave
+  // every pixel as it is, so it stays off rather than cost each fragment of every flat quad.
   const GLfloat fogColour[4] = {0.0f, 0.0f, 0.0f, 0.5f};
   glFogi(GL_FOG_MODE, GL_EXP);
   glFogfv(GL_FOG_COLOR, fogColour);
@@ -39,7 +40,6 @@ void SetStartupGlState() {
   glHint(GL_FOG_HINT, GL_DONT_CARE);
   glFogf(GL_FOG_START, 30.0f);
   glFogf(GL_FOG_END, 300.0f);
-  glEnable(GL_FOG);
 
   // The default texture (name 0) is what untextured geometry and failed loads bind. Plain white
   // makes it neutral under both the modulating texture stage and the lighting shader, which
