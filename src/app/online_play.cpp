@@ -1,13 +1,17 @@
 #include "app/online_play.h"
 
 #include <chrono>
+#include <iostream>
 #include <memory>
 #include <random>
 
 #include "app/fight_rollback_simulation.h"
 #include "app/game_options.h"
 #include "app/game_path.h"
+#include "app/online_replay.h"
 #include "app/replay_file.h"
+#include "app/replay_recorder.h"
+#include "app/replay_store.h"
 #include "fight/fight.h"
 #include "net/net.h"
 #include "screens/character_pick.h"
@@ -25,11 +29,13 @@ std::string Waiting;   // the waiting screen's first line while nothing has happ
 bool InSetup = false;  // the handshake passed and the set-up screen was entered
 std::uint32_t Seed = 0;
 OnlineStart Requested;
+SetupStage PeerStage = SetupStage::Choosing;  // the latest the other player told
 
 // The online fight: the fight under rollback, its session, and the ticks the fixed clock owes.
 std::unique_ptr<FightRollbackSimulation> OnlineFight;
 std::unique_ptr<OnlineMatch> Match;
 std::uint32_t FightStartMs = 0;
+Replay Recording;  // the online fight's replay, completed when it ends
 constexpr int kMostTicksPerFrame = 4;  // a long frame catches up a little at a time
 
 std::uint32_t NowMs() {
@@ -52,11 +58,18 @@ void Show(const std::string& message, const std::string& detail) {
 void EndConnection(const std::string& message, const std::string& detail) {
   Show(message, detail);
   Connection.reset();
+  OnlineScreen.versus = false;
   if (InSetup) {
     InSetup = false;
     ScreenFlow.gameState = GameState::OnlineWaiting;
     ResetMenuTransition();
   }
+}
+
+// This player's stage towards the fight: set-up, FIGHT pressed, NEXT pressed on the versus screen.
+SetupStage LocalStage() {
+  if (OnlineScreen.versus) return OnlineScreen.localReady ? SetupStage::Ready : SetupStage::Picked;
+  return OnlineScreen.localReady ? SetupStage::Picked : SetupStage::Choosing;
 }
 
 void SendSetup() {
@@ -68,15 +81,21 @@ void SendSetup() {
     setup.arena = static_cast<std::uint8_t>(MatchState.arena);
     setup.seed = Seed;
   }
-  setup.ready = OnlineScreen.localReady ? 1 : 0;
+  setup.stage = LocalStage();
   Connection->Link().Send(EncodeSetup(setup), true);
+}
+
+// What the other player's stage means on the screen shown.
+void ShowPeerStage() {
+  OnlineScreen.peerReady = PeerStage >= (OnlineScreen.versus ? SetupStage::Ready : SetupStage::Picked);
 }
 
 void EnterSetup() {
   InSetup = true;
   OnlineScreenState& online = OnlineScreen;
   online.localSide = Connection->IsHost() ? 0 : 1;
-  online.localReady = online.peerReady = false;
+  online.localReady = online.peerReady = online.versus = false;
+  PeerStage = SetupStage::Choosing;
   MatchState.gameMode = GameMode::TwoPlayers;
   MatchState.character[0] = 0;
   MatchState.character[1] = 1;
@@ -87,14 +106,31 @@ void EnterSetup() {
   SendSetup();
 }
 
-// Both pressed FIGHT: the same fight starts on both sides, from the host's arena and seed.
+// Both pressed FIGHT: the versus screen, as before a two-player match.
+void EnterVersus() {
+  OnlineScreenState& online = OnlineScreen;
+  online.versus = true;
+  online.localReady = false;
+  ShowPeerStage();
+  MatchState.gameMode = GameMode::TwoPlayers;
+  ScreenFlow.gameState = GameState::PreFight;
+  ResetPreFightSlides();
+  ResetMenuTransition();
+  SendSetup();
+}
+
+// Both pressed NEXT: the same fight starts on both sides, from the host's arena and seed.
 void StartOnlineFight() {
   InSetup = false;
+  OnlineScreen.versus = false;
+  PeerStage = SetupStage::Choosing;
   MatchState.gameMode = GameMode::TwoPlayers;
   ScreenFlow.gameState = GameState::Fight;
+  ResetPreFightSlides();
   ResetMenuTransition();
   PrepareFightStart();
   StartFight(MatchState.arena, Seed);
+  Recording = StartingReplay();
   RollbackConfig config;
   config.localSide = OnlineScreen.localSide;
   config.inputDelay = UserOptions.onlineInputDelay;
@@ -103,15 +139,40 @@ void StartOnlineFight() {
   Match = std::make_unique<OnlineMatch>(*Connection, *OnlineFight, config, FightStartMs);
 }
 
-// The fight is over on this side: back to the waiting screen with why.
-void EndOnlineFight(const std::string& message, const std::string& detail) {
+// Kept like a local match's replay; a failure is named on standard error.
+void StoreOnlineReplay() {
+  CompleteOnlineReplay(Recording, Match->Session(), *OnlineFight);
+  std::string error;
+  if (StoreReplay(Recording, error).empty()) std::cerr << "Brelloch: " << error << "; the online match's replay is not kept\n";
+}
+
+// The fight ended early on this side (left, lost or out of step): back to the waiting screen
+// with why. `tellPeer` says goodbye; a lost connection only hangs up.
+void EndOnlineFight(const std::string& message, const std::string& detail, bool tellPeer) {
   Match.reset();
   OnlineFight.reset();
   EndFight(true);
+  if (!tellPeer && Connection) Connection->Link().Disconnect(kGoodbyeMs);
   LeaveOnline();
   ScreenFlow.gameState = GameState::OnlineWaiting;
   ResetMenuTransition();
   Show(message, detail);
+}
+
+void HandleSetupMessage(const std::vector<std::uint8_t>& bytes);
+
+// The match was played to its end on both sides: as after a local two-player match, the
+// set-up screen, where the two may pick again; the connection stays.
+void CloseOnlineMatch() {
+  const auto unread = Match->TakeUnread();
+  Match.reset();
+  OnlineFight.reset();
+  CloseFinishedMatch();
+  EnterSetup();
+  for (const auto& bytes : unread) {
+    HandleSetupMessage(bytes);
+    if (!Connection) return;
+  }
 }
 
 void HandleSetupMessage(const std::vector<std::uint8_t>& bytes) {
@@ -122,8 +183,10 @@ void HandleSetupMessage(const std::vector<std::uint8_t>& bytes) {
   OnlineScreenState& online = OnlineScreen;
   const int remote = 1 - online.localSide;
   if (message.setup.character > kHighestRosterIndex) return;
+  PeerStage = message.setup.stage;
+  ShowPeerStage();
+  if (online.versus) return;  // the picks are settled
   MatchState.character[remote] = message.setup.character;
-  online.peerReady = message.setup.ready != 0;
   if (online.localSide == 1) {
     if (message.setup.arena >= 1 && message.setup.arena <= kHighestSelectableArena) MatchState.arena = message.setup.arena;
     Seed = message.setup.seed;
@@ -162,6 +225,7 @@ void LeaveOnline() {
   if (Connection) Connection->Link().Disconnect(kGoodbyeMs);
   Connection.reset();
   InSetup = false;
+  OnlineScreen.versus = false;
 }
 
 void ServiceOnline() {
@@ -175,7 +239,8 @@ void ServiceOnline() {
         HandleSetupMessage(bytes);
         if (!Connection) return;
       }
-      if (OnlineScreen.localReady && OnlineScreen.peerReady) StartOnlineFight();
+      if (LocalStage() == SetupStage::Picked && !OnlineScreen.versus && PeerStage >= SetupStage::Picked) EnterVersus();
+      if (LocalStage() == SetupStage::Ready && PeerStage == SetupStage::Ready) StartOnlineFight();
       break;
     case ConnectionPhase::Refused:
       if (Connection->IsHost()) {  // shown, and the host waits for the next player
@@ -201,18 +266,17 @@ void RunOnlineTicks(FighterCommand local) {
     if (!Match->Frame(local, now)) break;
   }
   Match->Pump(now);
-  switch (session.Status()) {
+  const SessionStatus status = session.Status();
+  if (status == SessionStatus::Finished || status == SessionStatus::Desync) StoreOnlineReplay();
+  switch (status) {
     case SessionStatus::Running: break;
+    case SessionStatus::Finished: return CloseOnlineMatch();
     case SessionStatus::Desync:
       return EndOnlineFight("The two games fell out of step at tick " + std::to_string(session.DesyncTick()) + ".",
-                            "The match was ended.");
-    case SessionStatus::PeerLeft: return EndOnlineFight("The other player left the match.", "");
-    case SessionStatus::Left: return EndOnlineFight("You left the match.", "");
-    case SessionStatus::ConnectionLost: return EndOnlineFight(kConnectionLostText, "");
-  }
-  const MatchOutcome& outcome = OnlineFight->Outcome();
-  if (outcome.finished && session.StateConfirmed()) {
-    EndOnlineFight(outcome.winner == OnlineScreen.localSide ? "You won the match." : "You lost the match.", "");
+                            "The match was ended; both games kept its replay.", true);
+    case SessionStatus::PeerLeft: return EndOnlineFight("The other player left the match.", "", true);
+    case SessionStatus::Left: return EndOnlineFight("You left the match.", "", true);
+    case SessionStatus::ConnectionLost: return EndOnlineFight(kConnectionLostText, "", false);
   }
 }
 

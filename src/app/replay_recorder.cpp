@@ -14,18 +14,23 @@ bool storeFailureNamed = false;
 
 }  // namespace
 
-void BeginReplayRecording() {
-  recording = Replay{};
-  recording.gameVersion = GameVersion();
-  recording.seed = MatchState.seed;
-  recording.gameMode = MatchState.gameMode;
-  recording.difficulty = MatchState.difficulty;
-  recording.arena = MatchState.arena;
-  recording.characters[0] = MatchState.character[0];
-  recording.characters[1] = MatchState.character[1];
+Replay StartingReplay() {
+  Replay replay;
+  replay.gameVersion = GameVersion();
+  replay.seed = MatchState.seed;
+  replay.gameMode = MatchState.gameMode;
+  replay.difficulty = MatchState.difficulty;
+  replay.arena = MatchState.arena;
+  replay.characters[0] = MatchState.character[0];
+  replay.characters[1] = MatchState.character[1];
   FightSnapshot start;
   SaveFightState(start);
-  recording.startState = FightSnapshotBytes(start);
+  replay.startState = FightSnapshotBytes(start);
+  return replay;
+}
+
+void BeginReplayRecording() {
+  recording = StartingReplay();
   recordingActive = true;
 }
 

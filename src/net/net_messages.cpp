@@ -67,10 +67,28 @@ std::vector<std::uint8_t> EncodeInputs(const InputsMessage& message) {
   return writer.Take();
 }
 
-std::vector<std::uint8_t> EncodeStateHash(const StateHashMessage& message) {
-  ByteWriter writer(NetMessageType::StateHash);
+namespace {
+
+std::vector<std::uint8_t> EncodeTickHash(NetMessageType type, const StateHashMessage& message) {
+  ByteWriter writer(type);
   writer.U32(message.tick);
   writer.U64(message.hash);
+  return writer.Take();
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeStateHash(const StateHashMessage& message) {
+  return EncodeTickHash(NetMessageType::StateHash, message);
+}
+
+std::vector<std::uint8_t> EncodeMatchEnd(const StateHashMessage& message) {
+  return EncodeTickHash(NetMessageType::MatchEnd, message);
+}
+
+std::vector<std::uint8_t> EncodeDesync(std::uint32_t tick) {
+  ByteWriter writer(NetMessageType::Desync);
+  writer.U32(tick);
   return writer.Take();
 }
 
@@ -81,7 +99,7 @@ std::vector<std::uint8_t> EncodeSetup(const SetupMessage& message) {
   writer.U8(message.character);
   writer.U8(message.arena);
   writer.U32(message.seed);
-  writer.U8(message.ready);
+  writer.U8(static_cast<std::uint8_t>(message.stage));
   return writer.Take();
 }
 
@@ -121,15 +139,20 @@ bool DecodeNetMessage(const std::uint8_t* data, std::size_t size, NetMessage* me
       break;
     }
     case NetMessageType::StateHash:
+    case NetMessageType::MatchEnd:
       decoded.stateHash.tick = reader.U32();
       decoded.stateHash.hash = ReadU64(reader);
       break;
-    case NetMessageType::Setup:
+    case NetMessageType::Desync: decoded.stateHash.tick = reader.U32(); break;
+    case NetMessageType::Setup: {
       decoded.setup.character = reader.U8();
       decoded.setup.arena = reader.U8();
       decoded.setup.seed = reader.U32();
-      decoded.setup.ready = reader.U8();
+      const std::uint8_t stage = reader.U8();
+      if (stage > static_cast<std::uint8_t>(SetupStage::Ready)) return false;
+      decoded.setup.stage = static_cast<SetupStage>(stage);
       break;
+    }
     default:
       return false;
   }

@@ -8,7 +8,7 @@
 // The datagrams two games exchange, little-endian, one message per packet, the first byte its kind.
 // Decoding checks every length against the packet: a peer's bytes are outside data.
 
-constexpr std::uint16_t kNetProtocolVersion = 1;
+constexpr std::uint16_t kNetProtocolVersion = 2;
 constexpr std::size_t kMaxVersionLength = 64;
 constexpr std::size_t kMaxInputsPerMessage = 64;
 
@@ -20,6 +20,8 @@ enum class NetMessageType : std::uint8_t {
   StateHash = 5,  // either way: the hash of the confirmed state at a tick
   Leave = 6,      // either way: the player left the match
   Setup = 7,      // either way: the set-up screen's choices
+  MatchEnd = 8,   // either way: the match ended, confirmed, after `tick` ticks in the state of `hash`
+  Desync = 9,     // either way: the sender found the two games out of step at `tick`
 };
 
 enum class RefusalReason : std::uint8_t {
@@ -54,11 +56,18 @@ struct StateHashMessage {
   std::uint64_t hash = 0;
 };
 
+// How far a player has gone towards the next fight.
+enum class SetupStage : std::uint8_t {
+  Choosing = 0,  // on the set-up screen
+  Picked = 1,    // pressed FIGHT on the set-up screen
+  Ready = 2,     // pressed NEXT on the versus screen
+};
+
 struct SetupMessage {
   std::uint8_t character = 0;  // the sender's fighter (roster row)
   std::uint8_t arena = 0;      // the host's arena choice (the joiner sends 0)
   std::uint32_t seed = 0;      // the host's fight seed (the joiner sends 0)
-  std::uint8_t ready = 0;      // 1 once the sender pressed NEXT
+  SetupStage stage = SetupStage::Choosing;
 };
 
 struct NetMessage {
@@ -66,7 +75,7 @@ struct NetMessage {
   HelloMessage hello;
   RefuseMessage refuse;
   InputsMessage inputs;
-  StateHashMessage stateHash;
+  StateHashMessage stateHash;  // StateHash, MatchEnd and Desync (tick only)
   SetupMessage setup;
 };
 
@@ -75,6 +84,8 @@ std::vector<std::uint8_t> EncodeWelcome();
 std::vector<std::uint8_t> EncodeRefuse(const RefuseMessage& message);
 std::vector<std::uint8_t> EncodeInputs(const InputsMessage& message);
 std::vector<std::uint8_t> EncodeStateHash(const StateHashMessage& message);
+std::vector<std::uint8_t> EncodeMatchEnd(const StateHashMessage& message);
+std::vector<std::uint8_t> EncodeDesync(std::uint32_t tick);
 std::vector<std::uint8_t> EncodeLeave();
 std::vector<std::uint8_t> EncodeSetup(const SetupMessage& message);
 

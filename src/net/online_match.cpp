@@ -10,8 +10,20 @@ OnlineMatch::OnlineMatch(OnlineConnection& connection, RollbackSimulation& simul
 
 void OnlineMatch::Pump(std::uint32_t nowMs) {
   connection_.Poll();
-  for (const auto& bytes : connection_.TakeReceived()) session_.Receive(bytes.data(), bytes.size(), nowMs);
+  for (auto& bytes : connection_.TakeReceived()) {
+    if (session_.Status() == SessionStatus::Running) {
+      session_.Receive(bytes.data(), bytes.size(), nowMs);
+    } else {
+      unread_.push_back(std::move(bytes));
+    }
+  }
   if (connection_.PeerLost()) session_.PeerDisconnected();
+}
+
+std::vector<std::vector<std::uint8_t>> OnlineMatch::TakeUnread() {
+  std::vector<std::vector<std::uint8_t>> taken;
+  taken.swap(unread_);
+  return taken;
 }
 
 bool OnlineMatch::Frame(FighterCommand local, std::uint32_t nowMs) {

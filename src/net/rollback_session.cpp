@@ -33,6 +33,10 @@ std::uint32_t RollbackSession::ConfirmedTicks() const {
   return std::min<std::uint32_t>(remoteConfirmed_, static_cast<std::uint32_t>(localInputs_.size()));
 }
 
+std::uint32_t RollbackSession::SettledTicks() const {
+  return std::min({remoteConfirmed_, current_, rollbackTo_});
+}
+
 void RollbackSession::ConfirmedCommands(std::uint32_t tick, FighterCommand (&commands)[2]) const {
   commands[config_.localSide] = Command(localInputs_.at(tick));
   commands[1 - config_.localSide] = Command(remoteInputs_.at(tick));
@@ -51,6 +55,11 @@ void RollbackSession::Receive(const std::uint8_t* data, std::size_t size, std::u
   switch (message.type) {
     case NetMessageType::Inputs: HandleInputs(message.inputs, nowMs); break;
     case NetMessageType::StateHash: HandleStateHash(message.stateHash.tick, message.stateHash.hash); break;
+    case NetMessageType::MatchEnd: HandleMatchEnd(message.stateHash.tick, message.stateHash.hash); break;
+    case NetMessageType::Desync:
+      status_ = SessionStatus::Desync;
+      desyncTick_ = message.stateHash.tick;
+      break;
     case NetMessageType::Leave: status_ = SessionStatus::PeerLeft; break;
     default: break;
   }
@@ -94,9 +103,37 @@ void RollbackSession::HandleStateHash(std::uint32_t tick, std::uint64_t hash) {
   const auto local = localHashes_.find(tick);
   if (local == localHashes_.end()) return;
   ++comparedHashes_;
-  if (local->second != hash && status_ == SessionStatus::Running) {
-    status_ = SessionStatus::Desync;
-    desyncTick_ = tick;
+  if (local->second != hash) OutOfStep(tick);
+}
+
+void RollbackSession::OutOfStep(std::uint32_t tick) {
+  if (status_ != SessionStatus::Running) return;
+  status_ = SessionStatus::Desync;
+  desyncTick_ = tick;
+  sink_.Send(EncodeDesync(tick), true);
+}
+
+void RollbackSession::HandleMatchEnd(std::uint32_t tick, std::uint64_t hash) {
+  peerEnded_ = true;
+  peerEndTick_ = tick;
+  peerEndHash_ = hash;
+  CheckMatchEnd();
+}
+
+void RollbackSession::CheckMatchEnd() {
+  if (status_ != SessionStatus::Running) return;
+  if (!endSent_ && simulation_.Finished() && StateConfirmed()) {
+    endSent_ = true;
+    endTick_ = current_;
+    endHash_ = simulation_.Hash();
+    sink_.Send(EncodeMatchEnd({endTick_, endHash_}), true);
+  }
+  if (!peerEnded_) return;
+  if (endSent_) {
+    if (peerEndTick_ != endTick_ || peerEndHash_ != endHash_) return OutOfStep(std::min(peerEndTick_, endTick_));
+    status_ = SessionStatus::Finished;
+  } else if (SettledTicks() > peerEndTick_) {
+    OutOfStep(peerEndTick_);  // this side went on, on the same commands, where the peer's match ended
   }
 }
 
@@ -120,15 +157,24 @@ void RollbackSession::RollBack() {
   const std::uint32_t from = rollbackTo_;
   rollbackTo_ = std::numeric_limits<std::uint32_t>::max();
   simulation_.Restore(savedStates_[from % savedStates_.size()]);
-  for (std::uint32_t tick = from; tick < current_; ++tick) SimulateTick(tick, true);
-  lastRollbackDepth_ = static_cast<int>(current_ - from);
+  const std::uint32_t end = current_;
+  for (std::uint32_t tick = from; tick < end; ++tick) {
+    // The corrected commands may end the match earlier than the predicted ones did.
+    if (simulation_.Finished()) {
+      current_ = tick;
+      provisionalHashes_.erase(provisionalHashes_.lower_bound(tick), provisionalHashes_.end());
+      break;
+    }
+    SimulateTick(tick, true);
+  }
+  lastRollbackDepth_ = static_cast<int>(end - from);
   maxRollbackDepth_ = std::max(maxRollbackDepth_, lastRollbackDepth_);
 }
 
 void RollbackSession::FinalizeHashes() {
   // A checkpoint's hash is final once every command before it is known and any misprediction
   // before it has been corrected (RollBack ran first).
-  while (nextHashTick_ <= remoteConfirmed_) {
+  while (nextHashTick_ <= remoteConfirmed_ && nextHashTick_ < current_) {
     const auto provisional = provisionalHashes_.find(nextHashTick_);
     if (provisional == provisionalHashes_.end()) break;
     const std::uint32_t tick = nextHashTick_;
@@ -142,7 +188,7 @@ void RollbackSession::FinalizeHashes() {
 }
 
 bool RollbackSession::ShouldWaitForPeer(std::uint32_t nowMs) {
-  if (current_ >= config_.lastTick) return true;
+  if (current_ >= config_.lastTick || simulation_.Finished()) return true;
   if (current_ - std::min(current_, remoteConfirmed_) >= static_cast<std::uint32_t>(config_.maxPrediction)) return true;
   // Frame advantage: where the peer should be now, from its last report and half the ping.
   const float peerNow = static_cast<float>(peerTick_) +
@@ -182,9 +228,12 @@ bool RollbackSession::Tick(FighterCommand local, std::uint32_t nowMs) {
   }
   RollBack();
   FinalizeHashes();
+  CheckMatchEnd();
   bool advanced = false;
   if (status_ == SessionStatus::Running && !ShouldWaitForPeer(nowMs)) {
-    localInputs_.push_back(local.held);  // the command of tick current_ + inputDelay
+    // The command of tick current_ + inputDelay, unless it was taken (and sent) before a rollback
+    // took back the end of the match.
+    if (localInputs_.size() <= current_ + static_cast<std::uint32_t>(config_.inputDelay)) localInputs_.push_back(local.held);
     SimulateTick(current_, false);
     ++current_;
     advanced = true;

@@ -30,6 +30,7 @@ enum class SessionStatus {
   PeerLeft,        // the other player left with Escape
   Left,            // this player left
   ConnectionLost,  // nothing heard for timeoutMs, or the transport lost the peer
+  Finished,        // the match ended on both sides after the same ticks, in the same state
 };
 
 // One online match's ticks: this side's commands are delayed by the input delay, the other
@@ -37,6 +38,9 @@ enum class SessionStatus {
 // real ones differ, the session restores the state before the first wrong tick and simulates
 // forward again. Every message carries all commands the peer has not acknowledged, so a lost
 // packet costs nothing. Confirmed states are hashed every hashInterval ticks and compared.
+// When the simulation says the match is over, no further tick is simulated; once that state is
+// confirmed its hash is sent (MatchEnd), and the session is Finished when the peer's equals it.
+// A desync found on one side is told to the other, so both end on it with the same tick.
 class RollbackSession {
  public:
   RollbackSession(RollbackSimulation& simulation, PacketSink& sink, const RollbackConfig& config, std::uint32_t nowMs);
@@ -58,6 +62,8 @@ class RollbackSession {
   std::uint32_t ConfirmedTicks() const;                      // ticks whose two commands are both known
   // The simulation's state is final: every tick simulated so far ran on both real commands.
   bool StateConfirmed() const { return remoteConfirmed_ >= current_ && rollbackTo_ >= current_; }
+  // Ticks simulated on both players' real commands: the replay holds these.
+  std::uint32_t SettledTicks() const;
   // The two fighters' commands of a confirmed tick (the replay).
   void ConfirmedCommands(std::uint32_t tick, FighterCommand (&commands)[2]) const;
   int LastRollbackDepth() const { return lastRollbackDepth_; }
@@ -68,6 +74,9 @@ class RollbackSession {
  private:
   void HandleInputs(const struct InputsMessage& message, std::uint32_t nowMs);
   void HandleStateHash(std::uint32_t tick, std::uint64_t hash);
+  void HandleMatchEnd(std::uint32_t tick, std::uint64_t hash);
+  void CheckMatchEnd();
+  void OutOfStep(std::uint32_t tick);
   void RollBack();
   void SimulateTick(std::uint32_t tick, bool resimulating);
   void FinalizeHashes();
@@ -95,6 +104,13 @@ class RollbackSession {
   std::map<std::uint32_t, std::uint64_t> remoteHashes_;
   std::uint32_t nextHashTick_ = 0;
   int comparedHashes_ = 0;
+
+  bool endSent_ = false;  // this side's MatchEnd: after endTick_ ticks, in the state of endHash_
+  std::uint32_t endTick_ = 0;
+  std::uint64_t endHash_ = 0;
+  bool peerEnded_ = false;  // the peer's MatchEnd
+  std::uint32_t peerEndTick_ = 0;
+  std::uint64_t peerEndHash_ = 0;
 
   std::uint32_t peerAck_ = 0;  // the peer holds all of this side's commands before this tick
   std::uint32_t lastReceiveMs_;

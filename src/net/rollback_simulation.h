@@ -16,6 +16,8 @@ struct RollbackSimulation {
   // particles were already played once and must not be repeated.
   virtual void Advance(const FighterCommand (&commands)[2], bool resimulating) = 0;
   virtual std::uint64_t Hash() = 0;
+  // The match is over in this state: no tick follows it.
+  virtual bool Finished() { return false; }
 };
 
 // Where the session's datagrams go: the transport, or a test's pipe.

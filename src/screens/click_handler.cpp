@@ -131,6 +131,15 @@ void JoinTypedAddress() {
   GoTo(GameState::OnlineWaiting);
 }
 
+// FIGHT on the online set-up, NEXT on its versus screen: the other player is told; the app moves
+// on once both pressed.
+void ReadyForOnlineFight() {
+  if (OnlineScreen.localReady) return;
+  OnlineScreen.localReady = true;
+  RunEffect(ScreenEffects.onlineSetupChanged);
+  ClickAndReset();
+}
+
 // A pick on the online set-up: only this player's own fighter, the arena only for the host,
 // nothing once FIGHT was pressed.
 void OnlinePick(int row) {
@@ -246,8 +255,14 @@ void ActOnButton(int row) {
       return ClickAndReset();
     case 27:
       ResetPreFightSlides();
+      if (OnlineScreen.versus) {
+        RunEffect(ScreenEffects.leaveOnline);
+        return GoTo(GameState::OnlineMenu);
+      }
       return GoTo(HomeScreen());
-    case 28: return StartFightFromVersus();
+    case 28:
+      if (OnlineScreen.versus) return ReadyForOnlineFight();
+      return StartFightFromVersus();
     case 29: return ContinueFight();
     case 30: return RestartFight();
     case 31: return ExitFight();
@@ -289,11 +304,7 @@ void ActOnButton(int row) {
     case 82:
       RunEffect(ScreenEffects.leaveOnline);
       return GoTo(GameState::OnlineMenu);
-    case 83:
-      if (OnlineScreen.localReady) return;
-      OnlineScreen.localReady = true;
-      RunEffect(ScreenEffects.onlineSetupChanged);
-      return ClickAndReset();
+    case 83: return ReadyForOnlineFight();
     case 84:
     case 85:
     case 86:

@@ -132,9 +132,9 @@ void DrawOnlineWaiting() {
 
 void DrawOnlineSetupNotice() {
   const OnlineScreenState& online = OnlineScreen;
-  const char* line = online.localReady ? "Waiting for the other player to press FIGHT."
-                     : online.peerReady ? "The other player is ready."
-                                        : "";
+  const char* waiting = online.versus ? "Waiting for the other player to press NEXT."
+                                      : "Waiting for the other player to press FIGHT.";
+  const char* line = online.localReady ? waiting : online.peerReady ? "The other player is ready." : "";
   PrintSmall(250, 20, 1, "%s", line);
 }
 

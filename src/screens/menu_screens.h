@@ -13,7 +13,7 @@ void DrawControlsScreen();
 void DrawOnlineMenu();
 void DrawOnlineJoin();
 void DrawOnlineWaiting();
-void DrawOnlineSetupNotice();  // over the two-player screen: who still has to press FIGHT
+void DrawOnlineSetupNotice();  // over the two-player and versus screens: who still has to press FIGHT or NEXT
 void DrawVersusScreen();
 void DrawTwoPlayerScreen();
 void DrawTwoPlayerPreviews();

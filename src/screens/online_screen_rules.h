@@ -10,10 +10,12 @@ struct OnlineScreenState {
   std::string message;  // what the connection is doing
   std::string detail;   // a second line: why it ended, what comes next
   // The online set-up: the fighter this game's player picks (0 for the host, 1 for the joiner),
-  // and who pressed FIGHT.
+  // and who pressed FIGHT (on the versus screen: NEXT).
   int localSide = 0;
   bool localReady = false;
   bool peerReady = false;
+  // The versus screen is an online match's: BACK leaves the connection, NEXT waits for the other.
+  bool versus = false;
 };
 
 extern OnlineScreenState OnlineScreen;

@@ -11,6 +11,7 @@
 #include "screens/menu_clocks.h"
 #include "screens/menu_screens.h"
 #include "screens/menu_widgets.h"
+#include "screens/online_screen_rules.h"
 #include "screens/prefight_slides.h"
 #include "screens/screen_flow.h"
 #include "screens/slide_offsets.h"
@@ -65,6 +66,7 @@ void DrawVersusScreen() {
   DrawButtonAt(679 + right, 10, ScreenFlow.hover[1]);
   PrintSmall(static_cast<float>(static_cast<int>(695 + right)), 18, 1, " NEXT");
   PrintLarge(340, 90, 1, "  VS");
+  if (OnlineScreen.versus) DrawOnlineSetupNotice();
 
   ReadPointer();
   DrawPointer();

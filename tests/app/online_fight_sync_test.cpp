@@ -6,6 +6,9 @@
 #include "app/fight_rollback_simulation.h"
 #include "app/frame_clock.h"
 #include "app/match_runner.h"
+#include "app/online_replay.h"
+#include "app/replay_playback.h"
+#include "app/replay_recorder.h"
 #include "fight/fight.h"
 #include "fight/fight_snapshot.h"
 #include "net/simulated_network.h"
@@ -34,6 +37,11 @@ class SideFight : public RollbackSimulation {
     Enter();
     return fight_.Hash();
   }
+  bool Finished() override {
+    Enter();
+    return fight_.Finished();
+  }
+  const FightRollbackSimulation& Fight() const { return fight_; }
   int resimulated = 0;
 
  private:
@@ -48,7 +56,7 @@ class SideFight : public RollbackSimulation {
 };
 SideFight* SideFight::inPlace_ = nullptr;
 
-std::vector<std::uint8_t> StartedFight() {
+std::vector<std::uint8_t> StartedFight(Replay* replay = nullptr) {
   LoadRoster();
   MatchSetup setup;
   setup.gameMode = TwoPlayers;
@@ -58,6 +66,7 @@ std::vector<std::uint8_t> StartedFight() {
   setup.seed = 77;
   MatchRunner runner(setup);
   runner.Start();
+  if (replay) *replay = StartingReplay();
   std::vector<std::uint8_t> state;
   FightRollbackSimulation().Save(state);
   return state;
@@ -126,3 +135,74 @@ TEST(OnlineFightSync, BothSidesEndOnTheStateOfTheSameCommandsPlayedOffline) {
 }
 
 }  // namespace
+
+namespace {
+
+// The host walks in and strikes, the joiner blocks now and then: a match that ends in a few
+// fight-minutes at most, with enough changes of command to cost rollbacks.
+FighterCommand Striker(std::uint32_t tick) {
+  FighterCommand command;
+  if (tick % 240 < 50) {
+    command.Hold(FightInput::Forward);
+  } else if (tick % 2 == 0) {
+    static constexpr FightInput kStrikes[3] = {FightInput::HandToHead, FightInput::HandToBody, FightInput::LegToBody};
+    command.Hold(kStrikes[(tick / 2) % 3]);
+  }
+  return command;
+}
+
+FighterCommand Blocker(std::uint32_t tick) {
+  FighterCommand command;
+  if (tick % 150 < 25) command.Hold(FightInput::Block);
+  return command;
+}
+
+}  // namespace
+
+TEST(OnlineFightSync, AMatchPlayedToItsEndIsKeptAsAReplayThatPlaysBackToTheSameState) {
+  Replay replays[2];
+  const std::vector<std::uint8_t> start = StartedFight(&replays[0]);
+  replays[1] = replays[0];
+
+  SimulatedNetwork network({10, 90, 0.05, 0.02}, 11);
+  SimulatedNetwork::End ends[2] = {{network, 1}, {network, 0}};
+  SideFight fights[2] = {SideFight(start), SideFight(start)};
+  std::unique_ptr<RollbackSession> owned[2];
+  RollbackSession* sessions[2];
+  for (int side = 0; side < 2; ++side) {
+    RollbackConfig config;
+    config.localSide = side;
+    owned[side] = std::make_unique<RollbackSession>(fights[side], ends[side], config, network.now);
+    sessions[side] = owned[side].get();
+  }
+  const std::uint32_t end = network.now + 20 * 60 * 1000;
+  while (network.now < end &&
+         (sessions[0]->Status() == SessionStatus::Running || sessions[1]->Status() == SessionStatus::Running)) {
+    network.now += 16;
+    network.Deliver(sessions);
+    for (int side = 0; side < 2; ++side) {
+      const std::uint32_t tick = sessions[side]->CurrentTick();
+      sessions[side]->Tick(side == 0 ? Striker(tick) : Blocker(tick), network.now);
+    }
+  }
+  for (int side = 0; side < 2; ++side) {
+    ASSERT_EQ(sessions[side]->Status(), SessionStatus::Finished) << "side " << side;
+    EXPECT_TRUE(fights[side].Fight().Outcome().finished);
+    EXPECT_GT(fights[side].resimulated, 0);
+    CompleteOnlineReplay(replays[side], *sessions[side], fights[side].Fight());
+  }
+  const std::uint64_t online = fights[0].Hash();
+  EXPECT_EQ(fights[1].Hash(), online);
+  ASSERT_EQ(replays[0].frames.size(), sessions[0]->CurrentTick());
+  EXPECT_EQ(ReplayBytes(replays[0]), ReplayBytes(replays[1]));
+
+  // Played back offline like any replay, frame by frame at the fixed step.
+  StartReplayPlayback(replays[0]);
+  bool ended = false;
+  for (std::size_t frame = 0; frame <= replays[0].frames.size() && !ended; ++frame)
+    ended = PlayDueReplayFrames(kOnlineFightStep);
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(FightStateHash(), replays[0].finalHash);
+  EXPECT_EQ(FightRollbackSimulation().Hash(), online);
+  LeaveReplayPlayback();
+}

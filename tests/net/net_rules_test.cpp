@@ -63,12 +63,25 @@ TEST(NetMessages, EveryKindSurvivesTheWire) {
   EXPECT_EQ(decoded.refuse.reason, RefusalReason::Content);
   EXPECT_EQ(decoded.refuse.hostVersion, "1.0.0");
 
-  const auto setup = EncodeSetup({5, 3, 0xDEADBEEF, 1});
+  const auto end = EncodeMatchEnd({5400, 0x0123456789ABCDEFull});
+  ASSERT_TRUE(DecodeNetMessage(end.data(), end.size(), &decoded));
+  EXPECT_EQ(decoded.type, NetMessageType::MatchEnd);
+  EXPECT_EQ(decoded.stateHash.tick, 5400u);
+  EXPECT_EQ(decoded.stateHash.hash, 0x0123456789ABCDEFull);
+  const auto desync = EncodeDesync(120);
+  ASSERT_TRUE(DecodeNetMessage(desync.data(), desync.size(), &decoded));
+  EXPECT_EQ(decoded.type, NetMessageType::Desync);
+  EXPECT_EQ(decoded.stateHash.tick, 120u);
+
+  const auto setup = EncodeSetup({5, 3, 0xDEADBEEF, SetupStage::Ready});
   ASSERT_TRUE(DecodeNetMessage(setup.data(), setup.size(), &decoded));
   EXPECT_EQ(decoded.setup.character, 5);
   EXPECT_EQ(decoded.setup.arena, 3);
   EXPECT_EQ(decoded.setup.seed, 0xDEADBEEFu);
-  EXPECT_EQ(decoded.setup.ready, 1);
+  EXPECT_EQ(decoded.setup.stage, SetupStage::Ready);
+  auto badStage = setup;
+  badStage.back() = 3;
+  EXPECT_FALSE(DecodeNetMessage(badStage.data(), badStage.size(), &decoded));
 
   for (const auto& bytes : {EncodeWelcome(), EncodeLeave()}) {
     ASSERT_TRUE(DecodeNetMessage(bytes.data(), bytes.size(), &decoded));

@@ -157,6 +157,57 @@ TEST(RollbackSession, DesyncEndsTheMatchNamingTheTickOnBothSides) {
   }
 }
 
+TEST(RollbackSession, BothSidesEndTheMatchAfterTheSameTicksInTheSameState) {
+  int rolledBack = 0;
+  for (unsigned seed = 1; seed <= 12; ++seed) {
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    const int delays[2] = {static_cast<int>(seed % 3), static_cast<int>(seed % 5)};
+    SimulatedMatch match({0, 200, 0.10, 0.05}, delays[0], delays[1], 1000000, seed);
+    const std::uint32_t finishFrom = 200 + 37 * seed;
+    for (auto& simulation : match.simulation) simulation.finishFrom = finishFrom;
+    match.Play(60 * 1000);
+    ToySimulation offline = OfflineMatch(match.inputDelay, 1000000, finishFrom);
+    for (int side = 0; side < 2; ++side) {
+      const RollbackSession& session = *match.sessions[side];
+      ASSERT_EQ(session.Status(), SessionStatus::Finished);
+      EXPECT_EQ(session.CurrentTick(), offline.Current().tick);
+      EXPECT_EQ(session.SettledTicks(), session.CurrentTick());
+      EXPECT_EQ(match.simulation[side].Hash(), offline.Hash());
+      rolledBack += match.simulation[side].resimulated;
+    }
+    // The replay of the match: every tick's two commands, known to both sides alike.
+    ToySimulation replay;
+    for (std::uint32_t tick = 0; tick < match.sessions[0]->SettledTicks(); ++tick) {
+      FighterCommand commands[2], theirs[2];
+      match.sessions[0]->ConfirmedCommands(tick, commands);
+      match.sessions[1]->ConfirmedCommands(tick, theirs);
+      ASSERT_EQ(commands[0].held, theirs[0].held);
+      ASSERT_EQ(commands[1].held, theirs[1].held);
+      replay.Advance(commands, false);
+    }
+    EXPECT_EQ(replay.Hash(), offline.Hash());
+  }
+  EXPECT_GT(rolledBack, 0);
+}
+
+TEST(RollbackSession, AGameOutOfStepAtTheEndStillEndsBothSidesOnTheSameTick) {
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    SimulatedMatch match({10, 60, 0.05, 0.0}, 2, 2, 1000000, seed);
+    for (auto& simulation : match.simulation) simulation.finishFrom = 310;
+    while (match.sessions[1]->CurrentTick() < 301) {
+      match.network.now += 16;
+      match.network.Deliver(match.sessions);
+      for (int side = 0; side < 2; ++side)
+        match.sessions[side]->Tick(ScriptedCommand(side, match.sessions[side]->CurrentTick()), match.network.now);
+    }
+    match.simulation[1].drift = 1;  // after checkpoint 300: mostly only the two ends can tell
+    match.Play(20 * 1000);
+    for (int side = 0; side < 2; ++side) EXPECT_EQ(match.sessions[side]->Status(), SessionStatus::Desync);
+    EXPECT_EQ(match.sessions[0]->DesyncTick(), match.sessions[1]->DesyncTick());
+  }
+}
+
 TEST(RollbackSession, SilenceForThreeSecondsIsAConnectionLost) {
   SimulatedMatch match({10, 20, 0.0, 0.0}, 2, 2, 6000);
   match.Play(2000);

@@ -35,9 +35,13 @@ class ToySimulation : public RollbackSimulation {
     if (resimulating) ++resimulated;
   }
   std::uint64_t Hash() override { return state_.mix ^ (static_cast<std::uint64_t>(state_.tick) << 40); }
+  // From tick finishFrom on, the match ends on a state that depends on every command so far, so
+  // a wrong prediction can end it early or late.
+  bool Finished() override { return state_.tick >= finishFrom && (state_.mix & 7u) == 0; }
 
   const State& Current() const { return state_; }
 
+  std::uint32_t finishFrom = 0xFFFFFFFFu;
   int drift = 0;  // outside the saved state: a desync on purpose when set
   int effects = 0;
   int advances = 0;
@@ -56,13 +60,19 @@ inline FighterCommand ScriptedCommand(int side, std::uint32_t tick) {
 }
 
 // The same match played offline: each side's command of tick t was pressed inputDelay ticks earlier.
-inline std::uint64_t OfflineHash(const int (&inputDelay)[2], std::uint32_t ticks) {
+// It stops early where the simulation says the match ended.
+inline ToySimulation OfflineMatch(const int (&inputDelay)[2], std::uint32_t ticks, std::uint32_t finishFrom = 0xFFFFFFFFu) {
   ToySimulation simulation;
-  for (std::uint32_t tick = 0; tick < ticks; ++tick) {
+  simulation.finishFrom = finishFrom;
+  for (std::uint32_t tick = 0; tick < ticks && !simulation.Finished(); ++tick) {
     FighterCommand commands[2];
     for (int side = 0; side < 2; ++side)
       if (tick >= static_cast<std::uint32_t>(inputDelay[side])) commands[side] = ScriptedCommand(side, tick - static_cast<std::uint32_t>(inputDelay[side]));
     simulation.Advance(commands, false);
   }
-  return simulation.Hash();
+  return simulation;
+}
+
+inline std::uint64_t OfflineHash(const int (&inputDelay)[2], std::uint32_t ticks) {
+  return OfflineMatch(inputDelay, ticks).Hash();
 }
