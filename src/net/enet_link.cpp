@@ -30,6 +30,11 @@ void ReleaseEnet() {
 
 void SetPeerTimeout(ENetPeer* peer, std::uint32_t timeoutMs) { enet_peer_timeout(peer, 0, timeoutMs, timeoutMs); }
 
+// ENet throttles unreliable packets whenever a ping comes back slower than the last: on a line
+// whose ping jitters it soon drops most of them, the inputs with them, until the match starves.
+// Every input message repeats what the peer has not acknowledged, so all of them are sent.
+void SendEveryPacket(ENetPeer* peer) { enet_peer_throttle_configure(peer, ENET_PEER_PACKET_THROTTLE_INTERVAL, 0, 0); }
+
 }  // namespace
 
 EnetLink::EnetLink(ENetHost* host) : host_(host) {}
@@ -103,6 +108,7 @@ void EnetLink::Poll(std::vector<LinkEvent>* events) {
       case ENET_EVENT_TYPE_CONNECT:
         peer_ = event.peer;
         SetPeerTimeout(peer_, kLinkTimeoutMs);
+        SendEveryPacket(peer_);
         events->push_back({LinkEventKind::Connected, {}});
         break;
       case ENET_EVENT_TYPE_RECEIVE:

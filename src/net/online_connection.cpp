@@ -7,7 +7,7 @@ constexpr std::uint32_t kRefusalFlushMs = 500;  // time given to the refusal to 
 }
 
 OnlineConnection::OnlineConnection(std::unique_ptr<EnetLink> link, const GameIdentity& identity, bool isHost)
-    : link_(std::move(link)), identity_(identity), isHost_(isHost) {}
+    : link_(std::move(link)), identity_(identity), isHost_(isHost), peerTimeoutMs_(kPeerTimeoutMs) {}
 
 std::unique_ptr<OnlineConnection> OnlineConnection::Host(std::uint16_t port, const GameIdentity& identity,
                                                          std::string* error) {
@@ -50,7 +50,7 @@ void OnlineConnection::Poll() {
         break;
     }
   }
-  if (phase_ == ConnectionPhase::Ready && link_->HasPeer() && link_->PeerSilenceMs() > kPeerTimeoutMs) {
+  if (phase_ == ConnectionPhase::Ready && link_->HasPeer() && link_->PeerSilenceMs() > peerTimeoutMs_) {
     link_->Disconnect(0);
     peerLost_ = true;
     phase_ = ConnectionPhase::Failed;

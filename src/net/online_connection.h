@@ -35,6 +35,8 @@ class OnlineConnection {
   std::vector<std::vector<std::uint8_t>> TakeReceived();
   // True once the transport lost the peer after the handshake.
   bool PeerLost() const { return peerLost_; }
+  // How long a peer may stay silent after the handshake before it counts as lost.
+  void SetPeerTimeoutMs(std::uint32_t timeoutMs) { peerTimeoutMs_ = timeoutMs; }
   EnetLink& Link() { return *link_; }
 
  private:
@@ -47,5 +49,6 @@ class OnlineConnection {
   ConnectionPhase phase_ = ConnectionPhase::Waiting;
   std::string message_;
   bool peerLost_ = false;
+  std::uint32_t peerTimeoutMs_;
   std::vector<std::vector<std::uint8_t>> received_;
 };

@@ -1,6 +1,6 @@
 // Two games under brelloch-driver on this machine, one hosting on 127.0.0.1:7710 and one joining:
-// through the handshake and the online set-up into the fight, which the host leaves with Escape
-// and the joiner sees left; and a joiner whose content differs refused on both sides. One test, so the two scenarios never share the port at once.
+// through the handshake, the online set-up and the versus screen into the fight, which the host
+// leaves with Escape and the joiner sees left; and a joiner whose content differs refused on both sides. One test, so the two scenarios never share the port at once.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -86,6 +86,8 @@ TEST(OnlineEndToEnd, TwoGamesFightUntilOneLeavesAndAMismatchIsRefusedOnBothSides
                                   "until state OnlineSetup within 100000\n"
                                   "click 192 416\n"  // the host's own fighter
                                   "click 740 566\n"  // FIGHT
+                                  "until state PreFight within 100000\n"
+                                  "click 740 566\n"  // NEXT on the versus screen
                                   "until state Fight within 100000\n"
                                   "frames 5\n"
                                   "key press Escape\n"  // no pause online: the host leaves
@@ -94,6 +96,8 @@ TEST(OnlineEndToEnd, TwoGamesFightUntilOneLeavesAndAMismatchIsRefusedOnBothSides
   Game joiner = Prepare("joiner", std::string(kJoinStart) +
                                       "until state OnlineSetup within 100000\n"
                                       "click 760 416\n"
+                                      "click 740 566\n"
+                                      "until state PreFight within 100000\n"
                                       "click 740 566\n"
                                       "until state Fight within 100000\n"
                                       "until state OnlineWaiting within 100000\n"

@@ -86,6 +86,7 @@ void UdpRelay::Run(unsigned seed) {
       socklen_t length = sizeof from;
       const ssize_t size = recvfrom(fds[side].fd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &length);
       if (size < 0) continue;
+      ++received_;
       if (side == 0) {
         joiner = from;
         haveJoiner = true;

@@ -23,6 +23,7 @@ class UdpRelay {
   // From now on (the datagrams already held keep their times).
   void SetConditions(Conditions conditions);
   std::uint16_t Port() const { return port_; }
+  std::uint64_t Received() const { return received_; }  // datagrams taken in from either side
   std::uint64_t Forwarded() const { return forwarded_; }
   std::uint64_t Dropped() const { return dropped_; }
 
@@ -35,6 +36,6 @@ class UdpRelay {
   int back_ = -1;   // the host's side, connected to the host's port
   std::uint16_t port_ = 0;
   std::atomic<bool> stop_{false};
-  std::atomic<std::uint64_t> forwarded_{0}, dropped_{0};
+  std::atomic<std::uint64_t> received_{0}, forwarded_{0}, dropped_{0};
   std::thread thread_;
 };
