@@ -28,7 +28,10 @@ void RunOnlineFightFrame() {
   if (ScreenFlow.gameState != GameState::Fight) return;  // the match ended in this frame
   DrawArenaFrame();
   DrawFightOverlays();
-  if (UserOptions.showPingAndRollback) DrawFightCornerText(OnlineFightStats().c_str());
+  if (UserOptions.showPingAndRollback) {
+    const OnlineFightStatsText stats = OnlineFightStats();
+    DrawFightStatusLines(stats.ping.c_str(), stats.rollback.c_str());
+  }
 }
 
 }  // namespace

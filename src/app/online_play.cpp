@@ -190,8 +190,9 @@ void HandleSetupMessage(const std::vector<std::uint8_t>& bytes) {
   if (online.localSide == 1) {
     if (message.setup.arena >= 1 && message.setup.arena <= kHighestSelectableArena) MatchState.arena = message.setup.arena;
     Seed = message.setup.seed;
-    // Both picked the same fighter at once: the host keeps it, the joiner moves on.
-    if (MatchState.character[1] == MatchState.character[0] && !online.localReady) {
+    // Both picked the same fighter at once: the host keeps it, the joiner moves on, even after
+    // FIGHT (neither side goes on to the versus screen while the two are the same).
+    if (MatchState.character[1] == MatchState.character[0]) {
       MatchState.character[1] = PickNext(MatchState.character[1], MatchState.character[0]);
       SendSetup();
     }
@@ -239,7 +240,9 @@ void ServiceOnline() {
         HandleSetupMessage(bytes);
         if (!Connection) return;
       }
-      if (LocalStage() == SetupStage::Picked && !OnlineScreen.versus && PeerStage >= SetupStage::Picked) EnterVersus();
+      if (LocalStage() == SetupStage::Picked && !OnlineScreen.versus && PeerStage >= SetupStage::Picked &&
+          MatchState.character[0] != MatchState.character[1])
+        EnterVersus();
       if (LocalStage() == SetupStage::Ready && PeerStage == SetupStage::Ready) StartOnlineFight();
       break;
     case ConnectionPhase::Refused:
@@ -285,10 +288,10 @@ void LeaveOnlineFight() {
   RunOnlineTicks(FighterCommand{});
 }
 
-std::string OnlineFightStats() {
+OnlineFightStatsText OnlineFightStats() {
   if (!Match) return {};
   const RollbackSession& session = Match->Session();
-  return "PING " + std::to_string(session.PingMs()) + " MS  ROLLBACK " + std::to_string(session.LastRollbackDepth());
+  return {"PING " + std::to_string(session.PingMs()) + " MS", "ROLLBACK " + std::to_string(session.RecentRollbackDepth())};
 }
 
 void RequestOnlineStart(const OnlineStart& start) { Requested = start; }

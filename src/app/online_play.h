@@ -29,5 +29,8 @@ bool OnlineFightActive();
 void RunOnlineTicks(FighterCommand local);
 // Escape in an online fight: there is no pause; the other player is told.
 void LeaveOnlineFight();
-// "PING 40 MS  ROLLBACK 3", for the option that shows it.
-std::string OnlineFightStats();
+// For the option that shows them: "PING 40 MS" and "ROLLBACK 3" (the deepest of the last second).
+struct OnlineFightStatsText {
+  std::string ping, rollback;
+};
+OnlineFightStatsText OnlineFightStats();

@@ -148,11 +148,18 @@ void RollbackSession::SimulateTick(std::uint32_t tick, bool resimulating) {
   simulation_.Advance(commands, resimulating);
 }
 
+void RollbackSession::HoldRollbackDepth() {
+  if (lastRollbackDepth_ >= heldDepth_ || current_ >= heldDepthTick_ + kOnlineTicksPerSecond) {
+    heldDepth_ = lastRollbackDepth_;
+    heldDepthTick_ = current_;
+  }
+}
+
 void RollbackSession::RollBack() {
   lastRollbackDepth_ = 0;
   if (rollbackTo_ >= current_) {
     rollbackTo_ = std::numeric_limits<std::uint32_t>::max();
-    return;
+    return HoldRollbackDepth();
   }
   const std::uint32_t from = rollbackTo_;
   rollbackTo_ = std::numeric_limits<std::uint32_t>::max();
@@ -169,6 +176,7 @@ void RollbackSession::RollBack() {
   }
   lastRollbackDepth_ = static_cast<int>(end - from);
   maxRollbackDepth_ = std::max(maxRollbackDepth_, lastRollbackDepth_);
+  HoldRollbackDepth();
 }
 
 void RollbackSession::FinalizeHashes() {

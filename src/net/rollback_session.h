@@ -67,6 +67,8 @@ class RollbackSession {
   // The two fighters' commands of a confirmed tick (the replay).
   void ConfirmedCommands(std::uint32_t tick, FighterCommand (&commands)[2]) const;
   int LastRollbackDepth() const { return lastRollbackDepth_; }
+  // The deepest rollback of about the last second, held so that a line on screen can be read.
+  int RecentRollbackDepth() const { return heldDepth_; }
   int MaxRollbackDepth() const { return maxRollbackDepth_; }
   int PingMs() const { return static_cast<int>(smoothedRttMs_ + 0.5f); }
   int ComparedHashes() const { return comparedHashes_; }
@@ -78,6 +80,7 @@ class RollbackSession {
   void CheckMatchEnd();
   void OutOfStep(std::uint32_t tick);
   void RollBack();
+  void HoldRollbackDepth();
   void SimulateTick(std::uint32_t tick, bool resimulating);
   void FinalizeHashes();
   bool ShouldWaitForPeer(std::uint32_t nowMs);
@@ -126,4 +129,6 @@ class RollbackSession {
 
   int lastRollbackDepth_ = 0;
   int maxRollbackDepth_ = 0;
+  int heldDepth_ = 0;
+  std::uint32_t heldDepthTick_ = 0;
 };

@@ -116,9 +116,12 @@ void DrawHud() {
   EndFightOverlay();
 }
 
-void DrawFightCornerText(const char* text) {
+void DrawFightStatusLines(const char* first, const char* second) {
   BeginFightOverlay();
   glColor4f(1, 1, 1, 1);
-  PrintSmall(300, 10, 1, "%s", text);
+  // Under the round's number, in the gap between the life bars: read with the rest of the
+  // fight's state, and clear of the fighters, who stand at the bottom of the picture.
+  PrintSmall(345, 550, 1, "%s", first);
+  PrintSmall(345, 532, 1, "%s", second);
   EndFightOverlay();
 }

@@ -44,8 +44,8 @@ void DrawMenus(bool overClearFrame);
 // --- the fight's overlays, drawn from ShownFight after the arena ---
 // The HUD, then the round intro or the knock-out banner where the fight tick shows them.
 void DrawFightOverlays();
-// A line at the bottom centre over the fight (the online ping and rollback depth).
-void DrawFightCornerText(const char* text);
+// Two short lines between the life bars over the fight (the online ping and rollback depth).
+void DrawFightStatusLines(const char* first, const char* second);
 void DrawHud();
 void DrawRoundIntro();
 void DrawKnockoutOverlay();

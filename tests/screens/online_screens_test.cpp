@@ -151,4 +151,23 @@ TEST_F(OnlineSetup, FightMakesThisPlayerReadyAndFreezesTheirPicks) {
   EXPECT_NE(std::find(log.begin(), log.end(), "leave online"), log.end());
 }
 
+TEST_F(OnlineSetup, TheVersusScreenOfAnOnlineMatchWaitsForBothAndItsBackLeaves) {
+  int changes = 0;
+  ScreenEffects.onlineSetupChanged = [&changes] { ++changes; };
+  ScreenEffects.startFight = [this](int) { log.push_back("start fight"); };
+  ScreenFlow.gameState = GameState::PreFight;
+  OnlineScreen.versus = true;
+  Click(740, 566);  // NEXT: this player is ready; the fight waits for the other
+  EXPECT_TRUE(OnlineScreen.localReady);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(ScreenFlow.gameState, GameState::PreFight);
+  EXPECT_EQ(std::find(log.begin(), log.end(), "start fight"), log.end());
+  Click(740, 566);
+  EXPECT_EQ(changes, 1);
+
+  Click(57, 566);  // BACK leaves the connection, the other player is told
+  EXPECT_EQ(ScreenFlow.gameState, GameState::OnlineMenu);
+  EXPECT_NE(std::find(log.begin(), log.end(), "leave online"), log.end());
+}
+
 }  // namespace
