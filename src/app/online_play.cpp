@@ -185,14 +185,15 @@ void HandleSetupMessage(const std::vector<std::uint8_t>& bytes) {
   if (message.setup.character > kHighestRosterIndex) return;
   PeerStage = message.setup.stage;
   ShowPeerStage();
-  if (online.versus) return;  // the picks are settled
+  // A sender's pick is final once it is on the versus screen, and its NEXT follows it: each side
+  // starts the fight on the other's last word.
   MatchState.character[remote] = message.setup.character;
   if (online.localSide == 1) {
     if (message.setup.arena >= 1 && message.setup.arena <= kHighestSelectableArena) MatchState.arena = message.setup.arena;
     Seed = message.setup.seed;
     // Both picked the same fighter at once: the host keeps it, the joiner moves on, even after
     // FIGHT (neither side goes on to the versus screen while the two are the same).
-    if (MatchState.character[1] == MatchState.character[0]) {
+    if (!online.versus && MatchState.character[1] == MatchState.character[0]) {
       MatchState.character[1] = PickNext(MatchState.character[1], MatchState.character[0]);
       SendSetup();
     }
@@ -276,7 +277,7 @@ void RunOnlineTicks(FighterCommand local) {
     case SessionStatus::Finished: return CloseOnlineMatch();
     case SessionStatus::Desync:
       return EndOnlineFight("The two games fell out of step at tick " + std::to_string(session.DesyncTick()) + ".",
-                            "The match was ended; both games kept its replay.", true);
+                            "The match was ended and its replay kept.", true);
     case SessionStatus::PeerLeft: return EndOnlineFight("The other player left the match.", "", true);
     case SessionStatus::Left: return EndOnlineFight("You left the match.", "", true);
     case SessionStatus::ConnectionLost: return EndOnlineFight(kConnectionLostText, "", false);
