@@ -8,6 +8,7 @@
 #include "app/fight_rollback_simulation.h"
 #include "app/game_options.h"
 #include "app/game_path.h"
+#include "app/online_fight_start.h"
 #include "app/online_replay.h"
 #include "app/replay_file.h"
 #include "app/replay_recorder.h"
@@ -36,6 +37,7 @@ std::unique_ptr<FightRollbackSimulation> OnlineFight;
 std::unique_ptr<OnlineMatch> Match;
 std::uint32_t FightStartMs = 0;
 Replay Recording;  // the online fight's replay, completed when it ends
+int MenuDifficulty = 2;  // the career's level chosen in the menus, put back after the fight
 constexpr int kMostTicksPerFrame = 4;  // a long frame catches up a little at a time
 
 std::uint32_t NowMs() {
@@ -124,12 +126,11 @@ void StartOnlineFight() {
   InSetup = false;
   OnlineScreen.versus = false;
   PeerStage = SetupStage::Choosing;
-  MatchState.gameMode = GameMode::TwoPlayers;
   ScreenFlow.gameState = GameState::Fight;
   ResetPreFightSlides();
   ResetMenuTransition();
-  PrepareFightStart();
-  StartFight(MatchState.arena, Seed);
+  MenuDifficulty = MatchState.difficulty;
+  StartOnlineFightRecords(MatchState.arena, MatchState.character, Seed);
   Recording = StartingReplay();
   RollbackConfig config;
   config.localSide = OnlineScreen.localSide;
@@ -152,6 +153,7 @@ void EndOnlineFight(const std::string& message, const std::string& detail, bool 
   Match.reset();
   OnlineFight.reset();
   EndFight(true);
+  MatchState.difficulty = MenuDifficulty;
   if (!tellPeer && Connection) Connection->Link().Disconnect(kGoodbyeMs);
   LeaveOnline();
   ScreenFlow.gameState = GameState::OnlineWaiting;
@@ -168,6 +170,7 @@ void CloseOnlineMatch() {
   Match.reset();
   OnlineFight.reset();
   CloseFinishedMatch();
+  MatchState.difficulty = MenuDifficulty;
   EnterSetup();
   for (const auto& bytes : unread) {
     HandleSetupMessage(bytes);

@@ -6,6 +6,7 @@
 #include "app/fight_rollback_simulation.h"
 #include "app/frame_clock.h"
 #include "app/match_runner.h"
+#include "app/online_fight_start.h"
 #include "app/online_replay.h"
 #include "app/replay_playback.h"
 #include "app/replay_recorder.h"
@@ -205,4 +206,27 @@ TEST(OnlineFightSync, AMatchPlayedToItsEndIsKeptAsAReplayThatPlaysBackToTheSameS
   EXPECT_EQ(FightStateHash(), replays[0].finalHash);
   EXPECT_EQ(FightRollbackSimulation().Hash(), online);
   LeaveReplayPlayback();
+}
+
+TEST(OnlineFightSync, AnOnlineFightStartsAlikeWhateverThisGamePlayedBefore) {
+  LoadRoster();
+  const int characters[2] = {2, 5};
+  auto startHash = [&characters] {
+    StartOnlineFightRecords(3, characters, 77);
+    const std::uint64_t hash = FightRollbackSimulation().Hash();
+    EndFight(false);
+    return hash;
+  };
+  const std::uint64_t fresh = startHash();
+  // A career fight against the computer at another level, as a player may play before going online.
+  MatchSetup career;
+  career.gameMode = Career;
+  career.difficulty = 5;
+  career.arena = 2;
+  MatchRunner runner(career);
+  runner.Start();
+  BrawlerScript brawler;
+  runner.RunToEnd(brawler, 30.0f);
+  EndFight(false);
+  EXPECT_EQ(startHash(), fresh);
 }
