@@ -244,3 +244,38 @@ TEST(OnlineMatch, AKilledPeerIsReportedWithinThreeAndAHalfSeconds) {
   EXPECT_EQ(host.connection->Message(), kConnectionLostText);
   EXPECT_LE(NowMs() - killedAt, 3500u);
 }
+
+TEST(OnlineMatch, AGameThatStallsPastTheTimeoutIsALostConnectionOnBothSides) {
+  std::string error;
+  Side host, joiner;
+  host.connection = OnlineConnection::Host(0, kGame, &error);
+  ASSERT_TRUE(host.connection) << error;
+  joiner.connection = OnlineConnection::Join(Loopback(host.connection->Link().Port()), kGame, &error);
+  ASSERT_TRUE(joiner.connection) << error;
+  Handshake(*host.connection, *joiner.connection);
+  ASSERT_EQ(joiner.connection->Phase(), ConnectionPhase::Ready);
+  host.Start(0, 2, 1000000, kPeerTimeoutMs);
+  joiner.Start(1, 2, 1000000, kPeerTimeoutMs);
+  while (host.match->Session().CurrentTick() < 30) {
+    host.Run(0);
+    joiner.Run(1);
+    Sleep(1);
+  }
+  // The host stops answering (a frame of several seconds); the joiner gives it up and hangs up
+  // without a goodbye, as the game does for a lost connection.
+  const std::uint32_t stallEnd = NowMs() + kPeerTimeoutMs + 1000;
+  while (NowMs() < stallEnd && joiner.match->Session().Status() == SessionStatus::Running) {
+    joiner.Run(1);
+    Sleep(1);
+  }
+  ASSERT_EQ(joiner.match->Session().Status(), SessionStatus::ConnectionLost);
+  joiner.connection->Link().Disconnect(300);
+
+  // Back from its stall, the host hears of it as a lost connection too, not as a player who left.
+  const std::uint32_t end = NowMs() + 2000;
+  while (NowMs() < end && host.match->Session().Status() == SessionStatus::Running) {
+    host.Run(0);
+    Sleep(1);
+  }
+  EXPECT_EQ(host.match->Session().Status(), SessionStatus::ConnectionLost);
+}
