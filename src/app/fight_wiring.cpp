@@ -30,6 +30,13 @@ void RumbleForHit(int victim) {
   }
 }
 
+// The flash sits where the sparks start: lifted like them by the attacker's kind of blow.
+void LaunchFlashAtImpact(int victim, ImpactKind kind, const FightVector& at) {
+  const float lift = HitParticleLift(FighterStatuses[1 - victim].attackKind);
+  const float position[3] = {at.x, at.y + lift, at.z};
+  LaunchImpactFlash(victim, kind, position);
+}
+
 struct GameFightHooks final : FightHooks {
   void PlaySound(FightSound sound) override { PlayFightSoundNumber(static_cast<int>(sound)); }
   void StopSound(FightSound sound) override { StopFightSoundNumber(static_cast<int>(sound)); }
@@ -72,10 +79,10 @@ struct GameFightHooks final : FightHooks {
     const float position[3] = {hitPosition.x, hitPosition.y, hitPosition.z};
     ::LaunchHitParticles(HitParticleSets[victim], position, velocities);
     RumbleForHit(victim);
-    // The flash sits where the sparks start: lifted like them by the attacker's kind of blow.
-    const float lift = HitParticleLift(FighterStatuses[1 - victim].attackKind);
-    const float flashAt[3] = {position[0], position[1] + lift, position[2]};
-    LaunchImpactFlash(victim, ImpactKind::Hit, flashAt);
+    LaunchFlashAtImpact(victim, ImpactKind::Hit, hitPosition);
+  }
+  void LaunchBlockFlash(int victim, const FightVector& position) override {
+    LaunchFlashAtImpact(victim, ImpactKind::Block, position);
   }
 
   void CentrePointer() override { WarpPointer(320, 240); }

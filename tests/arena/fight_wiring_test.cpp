@@ -2,6 +2,7 @@
 
 #include "app/fight_wiring.h"
 #include "arena/arena.h"
+#include "fight/fight.h"
 #include "fight/fight_hooks.h"
 #include "render/render.h"
 
@@ -32,6 +33,21 @@ TEST_F(FightWiring, LaunchReachesTheVictimsSetOnly) {
   Hooks().DeactivateHitParticles();
   EXPECT_FALSE(HitParticleSets[1].particles[0].active);
   EXPECT_LT(HitParticleSets[1].particles[0].lifeLeft, 0.0f);
+}
+
+TEST_F(FightWiring, BlockFlashesColdAtTheVictimWithoutSparks) {
+  DeactivateHitParticles();
+  Hooks().DeactivateHitParticles();
+  FighterStatuses[1].attackKind = 0;  // not a blow that lifts the flash
+  Hooks().LaunchBlockFlash(0, FightVector{-1.7f, 0.45f, 0.0f, 0.0f});
+  EXPECT_TRUE(ImpactFlashes[0].active);
+  EXPECT_EQ(ImpactFlashes[0].kind, ImpactKind::Block);
+  EXPECT_FLOAT_EQ(ImpactFlashes[0].position[0], -1.7f);
+  EXPECT_FLOAT_EQ(ImpactFlashes[0].position[1], 0.45f + HitParticleLift(0));
+  EXPECT_FALSE(ImpactFlashes[1].active);
+  for (int i = 0; i < kHitParticlesPerSet; ++i) EXPECT_FALSE(HitParticleSets[0].particles[i].active);
+  Hooks().DeactivateHitParticles();
+  EXPECT_FALSE(ImpactFlashes[0].active);
 }
 
 TEST_F(FightWiring, ControllersSteerTheListenerAndTheViewDirection) {
