@@ -18,6 +18,8 @@ static_assert(static_cast<int>(FightSound::MenuClick) == kFightSoundCount, "Menu
 constexpr float kVictimRumble = 0.8f;
 constexpr float kStrikerRumble = 0.35f;
 constexpr int kHitRumbleMs = 180;
+// Above the point a blow meets the body: where the blocking fighter's forearms are.
+constexpr float kGuardLift = 0.7f;
 
 // A landed hit shakes the pad of the fighter hit, and a little the pad of the one who struck.
 void RumbleForHit(int victim) {
@@ -30,12 +32,6 @@ void RumbleForHit(int victim) {
   }
 }
 
-// The flash sits where the sparks start: lifted like them by the attacker's kind of blow.
-void LaunchFlashAtImpact(int victim, ImpactKind kind, const FightVector& at) {
-  const float lift = HitParticleLift(FighterStatuses[1 - victim].attackKind);
-  const float position[3] = {at.x, at.y + lift, at.z};
-  LaunchImpactFlash(victim, kind, position);
-}
 
 struct GameFightHooks final : FightHooks {
   void PlaySound(FightSound sound) override { PlayFightSoundNumber(static_cast<int>(sound)); }
@@ -79,10 +75,15 @@ struct GameFightHooks final : FightHooks {
     const float position[3] = {hitPosition.x, hitPosition.y, hitPosition.z};
     ::LaunchHitParticles(HitParticleSets[victim], position, velocities);
     RumbleForHit(victim);
-    LaunchFlashAtImpact(victim, ImpactKind::Hit, hitPosition);
+    // The flash sits where the sparks start: lifted like them by the attacker's kind of blow.
+    const float lift = HitParticleLift(FighterStatuses[1 - victim].attackKind);
+    const float flashAt[3] = {position[0], position[1] + lift, position[2]};
+    LaunchImpactFlash(victim, ImpactKind::Hit, flashAt);
   }
   void LaunchBlockFlash(int victim, const FightVector& position) override {
-    LaunchFlashAtImpact(victim, ImpactKind::Block, position);
+    // Whatever the blow, it meets the blocking pose's forearms before the face.
+    const float guard[3] = {position.x, position.y + kGuardLift, position.z};
+    LaunchImpactFlash(victim, ImpactKind::Block, guard);
   }
 
   void CentrePointer() override { WarpPointer(320, 240); }

@@ -35,15 +35,19 @@ TEST_F(FightWiring, LaunchReachesTheVictimsSetOnly) {
   EXPECT_LT(HitParticleSets[1].particles[0].lifeLeft, 0.0f);
 }
 
-TEST_F(FightWiring, BlockFlashesColdAtTheVictimWithoutSparks) {
-  DeactivateHitParticles();
+TEST_F(FightWiring, BlockFlashesColdAtTheGuardWithoutSparks) {
   Hooks().DeactivateHitParticles();
-  FighterStatuses[1].attackKind = 0;  // not a blow that lifts the flash
+  FighterStatuses[1].attackKind = HandToHead;
   Hooks().LaunchBlockFlash(0, FightVector{-1.7f, 0.45f, 0.0f, 0.0f});
   EXPECT_TRUE(ImpactFlashes[0].active);
   EXPECT_EQ(ImpactFlashes[0].kind, ImpactKind::Block);
   EXPECT_FLOAT_EQ(ImpactFlashes[0].position[0], -1.7f);
-  EXPECT_FLOAT_EQ(ImpactFlashes[0].position[1], 0.45f + HitParticleLift(0));
+  const float guard = ImpactFlashes[0].position[1];
+  EXPECT_GT(guard, 0.45f);
+  EXPECT_LT(guard, 0.45f + HitParticleLift(HandToHead)) << "at the guard, under a head blow's sparks";
+  FighterStatuses[1].attackKind = LegToBody;
+  Hooks().LaunchBlockFlash(0, FightVector{-1.7f, 0.45f, 0.0f, 0.0f});
+  EXPECT_FLOAT_EQ(ImpactFlashes[0].position[1], guard) << "a kick is blocked at the same guard";
   EXPECT_FALSE(ImpactFlashes[1].active);
   for (int i = 0; i < kHitParticlesPerSet; ++i) EXPECT_FALSE(HitParticleSets[0].particles[i].active);
   Hooks().DeactivateHitParticles();
