@@ -1,6 +1,7 @@
 #include "app/fight_wiring.h"
 
 #include "app/fight_sound_wiring.h"
+#include "app/frame_clock.h"
 #include "app/game_options.h"
 #include "app/pad_commands.h"
 #include "arena/arena.h"
@@ -9,6 +10,7 @@
 #include "platform/platform.h"
 #include "render/render.h"
 #include "screens/screens.h"
+#include "screens/subtitles.h"
 
 namespace {
 
@@ -91,7 +93,10 @@ struct GameFightHooks final : FightHooks {
   void StartFightMonolog(int arena) override { StartFightMonologOf(arena); }
   void StopFightMonolog() override { StopFightMonologNow(); }
   void LoadStoryImages(int arena) override { LoadStoryPictures(arena); }
-  void StartStoryMonolog(int arena) override { StartStoryMonologOf(arena); }
+  void StartStoryMonolog(int arena) override {
+    StartStoryMonologOf(arena);
+    NoteStoryMonologStart(arena, FrameClock.lastSeconds);
+  }
 
   void ResetPreFightSlides() override { ::ResetPreFightSlides(); }
   void ResetMenuTransition() override { ::ResetMenuTransition(); }
