@@ -65,10 +65,11 @@ struct SubtitleBox {
   std::size_t columns;
 };
 constexpr SubtitleBox kSubtitlesUnderPictures{40, 760, 100, 64};  // the story and the fight
-constexpr SubtitleBox kSubtitlesBetweenButtons{125, 675, 18, 52};  // the versus screen, under its VS
+constexpr SubtitleBox kSubtitlesAboveTheCaption{40, 760, 556, 64};  // the versus screen
 
 // The line heard `seconds` into a recording of base/monologs/ ("4.wav", "4_.wav"), printed as a
-// subtitle, centred in the box; nothing between lines or for no recording. Overlay projection.
+// subtitle, centred in the box over whatever is drawn (the depth test is left as it was); nothing
+// between lines or for no recording. Overlay projection.
 void DrawSpokenLine(const std::string& recording, double seconds, const SubtitleBox& box);
 // Arena 1 releases its five pictures, arenas 2 and above their three, below 1 nothing.
 void ReleaseStoryImages(int arena);

@@ -33,6 +33,9 @@ void DrawSpokenLine(const std::string& recording, double seconds, const Subtitle
   if (line == nullptr) return;
   const std::vector<std::string> rows = WrapSubtitle(line->text, box.columns);
   const float top = box.baseline + kSubtitleRowHeight * static_cast<float>(rows.size()) + 4;
+  // The letters lie on the strip at its own depth: with the depth test on they would not show.
+  const bool depthTest = glIsEnabled(GL_DEPTH_TEST) == GL_TRUE;
+  glDisable(GL_DEPTH_TEST);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glDisable(GL_TEXTURE_2D);
@@ -52,5 +55,6 @@ void DrawSpokenLine(const std::string& recording, double seconds, const Subtitle
     PrintSmall(centre - width / 2, y, 1, "%s", rows[r].c_str());
   }
   glDisable(GL_BLEND);
+  if (depthTest) glEnable(GL_DEPTH_TEST);
 }
 

@@ -71,7 +71,7 @@ void DrawVersusScreen() {
   PrintLarge(340, 90, 1, "  VS");
   if (SubtitlesShown(UserOptions.subtitles, Settings.soundOn)) {
     const SpokenMoment heard = StoryMonologMoment(FrameClock.lastSeconds);
-    DrawSpokenLine(heard.recording, heard.seconds, kSubtitlesBetweenButtons);
+    DrawSpokenLine(heard.recording, heard.seconds, kSubtitlesAboveTheCaption);
   }
 
   ReadPointer();

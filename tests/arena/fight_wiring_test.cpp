@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "app/fight_wiring.h"
+#include "app/frame_clock.h"
 #include "arena/arena.h"
 #include "fight/fight.h"
 #include "fight/fight_hooks.h"
 #include "render/render.h"
+#include "screens/subtitles.h"
 
 namespace {
 
@@ -52,6 +54,15 @@ TEST_F(FightWiring, BlockFlashesColdAtTheGuardWithoutSparks) {
   for (int i = 0; i < kHitParticlesPerSet; ++i) EXPECT_FALSE(HitParticleSets[0].particles[i].active);
   Hooks().DeactivateHitParticles();
   EXPECT_FALSE(ImpactFlashes[0].active);
+}
+
+TEST_F(FightWiring, AStartedStoryMonologIsFollowedForItsSubtitles) {
+  FrameClock.lastSeconds = 50.0f;
+  Hooks().StartStoryMonolog(2);
+  const SpokenMoment heard = StoryMonologMoment(52.0);
+  EXPECT_EQ(heard.recording, "2.wav");
+  EXPECT_DOUBLE_EQ(heard.seconds, 2.0);
+  NoteStoryMonologStop();
 }
 
 TEST_F(FightWiring, ControllersSteerTheListenerAndTheViewDirection) {

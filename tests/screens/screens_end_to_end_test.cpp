@@ -53,8 +53,6 @@ int WhitePixels(const Image& image, double x0, double y0, double x1, double y1) 
 }
 // Under the story's pictures and the fight: the strip from 96 to 124 of the 800 × 600 overlay.
 int WhitePixelsUnderTheStory(const Image& image) { return WhitePixels(image, 0.1, 0.78, 0.9, 0.85); }
-// The versus screen's: under its VS, between its BACK and NEXT.
-int WhitePixelsBetweenTheButtons(const Image& image) { return WhitePixels(image, 0.16, 0.88, 0.84, 0.985); }
 
 // Fighter one walks in and strikes at the head at a pace that never tires it.
 std::string StrikeWhileWalkingIn(int strikes) {
@@ -246,8 +244,6 @@ TEST_F(ScreensEndToEnd, AQuickFightPlayedToItsEndReturnsToTheMainMenu) {
 }
 
 TEST_F(ScreensEndToEnd, AWonCareerMatchIsSavedAtExitAndLoadGameResumesWithTheStory) {
-  fs::create_directories(folder_ / "config" / "brelloch");
-  std::ofstream(folder_ / "config" / "brelloch" / "options.cfg") << "subtitles=1\n";
   const std::string career = std::string(kStart) +
                              "click 85 440\n"   // CAREER
                              "click 400 276\n"  // NEW GAME
@@ -289,10 +285,6 @@ TEST_F(ScreensEndToEnd, AWonCareerMatchIsSavedAtExitAndLoadGameResumesWithTheSto
   const Image resumed = Screenshot("resumed-versus.png");
   ASSERT_EQ(next.width, resumed.width);
   EXPECT_NEAR(next.Brightness(0.15, 0.2, 0.85, 0.75), resumed.Brightness(0.15, 0.2, 0.85, 0.75), 3.0);
-  // After the won match the next story is told over the versus screen, and its words show between
-  // the buttons ("The Kingpin went down hard, and the block went quiet." from 0.25 s to 3.76 s);
-  // the resumed career's story was skipped, so its voice and words are gone.
-  EXPECT_GT(WhitePixelsBetweenTheButtons(next), WhitePixelsBetweenTheButtons(resumed) + 300);
 }
 
 }  // namespace
