@@ -1,6 +1,7 @@
 #include "app/fight_wiring.h"
 
 #include "app/fight_sound_wiring.h"
+#include "app/frame_clock.h"
 #include "app/game_options.h"
 #include "app/pad_commands.h"
 #include "arena/arena.h"
@@ -9,6 +10,7 @@
 #include "platform/platform.h"
 #include "render/render.h"
 #include "screens/screens.h"
+#include "screens/subtitles.h"
 
 namespace {
 
@@ -18,6 +20,8 @@ static_assert(static_cast<int>(FightSound::MenuClick) == kFightSoundCount, "Menu
 constexpr float kVictimRumble = 0.8f;
 constexpr float kStrikerRumble = 0.35f;
 constexpr int kHitRumbleMs = 180;
+// Above the point a blow meets the body: where the blocking fighter's forearms are.
+constexpr float kGuardLift = 0.7f;
 
 // A landed hit shakes the pad of the fighter hit, and a little the pad of the one who struck.
 void RumbleForHit(int victim) {
@@ -29,6 +33,7 @@ void RumbleForHit(int victim) {
     RumblePad(Pads.slot[slotOf[fighter]].id, fighter == victim ? kVictimRumble : kStrikerRumble, kHitRumbleMs);
   }
 }
+
 
 struct GameFightHooks final : FightHooks {
   void PlaySound(FightSound sound) override { PlayFightSoundNumber(static_cast<int>(sound)); }
@@ -77,13 +82,21 @@ struct GameFightHooks final : FightHooks {
     const float flashAt[3] = {position[0], position[1] + lift, position[2]};
     LaunchImpactFlash(victim, ImpactKind::Hit, flashAt);
   }
+  void LaunchBlockFlash(int victim, const FightVector& position) override {
+    // Whatever the blow, it meets the blocking pose's forearms before the face.
+    const float guard[3] = {position.x, position.y + kGuardLift, position.z};
+    LaunchImpactFlash(victim, ImpactKind::Block, guard);
+  }
 
   void CentrePointer() override { WarpPointer(320, 240); }
 
   void StartFightMonolog(int arena) override { StartFightMonologOf(arena); }
   void StopFightMonolog() override { StopFightMonologNow(); }
   void LoadStoryImages(int arena) override { LoadStoryPictures(arena); }
-  void StartStoryMonolog(int arena) override { StartStoryMonologOf(arena); }
+  void StartStoryMonolog(int arena) override {
+    StartStoryMonologOf(arena);
+    NoteStoryMonologStart(arena, FrameClock.lastSeconds);
+  }
 
   void ResetPreFightSlides() override { ::ResetPreFightSlides(); }
   void ResetMenuTransition() override { ::ResetMenuTransition(); }

@@ -30,6 +30,7 @@ class ResimulationHooks : public FightHooks {
   void SetViewDirection(const FightVector& direction) override { game_.SetViewDirection(direction); }
   void DeactivateHitParticles() override { game_.DeactivateHitParticles(); }
   void LaunchHitParticles(int, const FightVector&, const float (&)[kHitParticleCount][3]) override {}
+  void LaunchBlockFlash(int, const FightVector&) override {}
   void CentrePointer() override {}
   void StartFightMonolog(int) override {}
   void StopFightMonolog() override { game_.StopFightMonolog(); }

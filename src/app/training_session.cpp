@@ -18,20 +18,31 @@ FighterCommand Holding(FightInput input) {
   return c;
 }
 
-FighterCommand NextRecorded(bool loop) {
+// Sums of sixtieths do not land exactly on ten seconds, nor a playback's sums on a recording's.
+constexpr float kRecordingSlack = 0.001f;
+constexpr float kPlaybackSlack = 0.0001f;  // a tenth of a tick at 1000 frames a second
+
+// The recorded command at the fight time played so far, then that time moved on by the tick.
+FighterCommand NextRecorded(bool loop, float seconds) {
   TrainingSession& t = Training;
-  if (t.recordedFrames == 0) return FighterCommand{};
-  if (t.playFrame >= t.recordedFrames) {
+  if (t.recording.empty()) return FighterCommand{};
+  if (t.playSeconds >= RecordedSeconds() - kPlaybackSlack) {
     if (!loop) return FighterCommand{};
-    t.playFrame = 0;
+    t.playSeconds = 0.0f;
+    t.playTick = 0;
   }
-  return t.recording[t.playFrame++];
+  while (t.playTick + 1 < t.recording.size() && t.playSeconds >= t.recording[t.playTick].endSeconds) ++t.playTick;
+  t.playSeconds += seconds;
+  return t.recording[t.playTick].command;
 }
 
-void Record(FighterCommand command) {
+// A tick that would carry the recording past its length is not kept, and ends it.
+void Record(FighterCommand command, float seconds) {
   TrainingSession& t = Training;
-  if (t.recordedFrames < kRecordingFrames) t.recording[t.recordedFrames++] = command;
-  if (t.recordedFrames == kRecordingFrames) SetDummyMode(DummyMode::Stand);
+  const float end = RecordedSeconds() + seconds;
+  if (end > kRecordingSeconds + kRecordingSlack) return SetDummyMode(DummyMode::Stand);
+  t.recording.push_back(RecordedTick{command, end});
+  if (end >= kRecordingSeconds - kRecordingSlack) SetDummyMode(DummyMode::Stand);
 }
 
 void RefillLife() {
@@ -69,9 +80,11 @@ void StartTraining(const TrainingSetup& setup) {
   const DummyMode dummy = t.dummy;
   const LifeRefill refill = t.refill;
   const int level = t.computerLevel;
+  const int temperament = t.computerTemperament;
   t = TrainingSession{};
   t.refill = refill;
   t.computerLevel = level;
+  t.computerTemperament = temperament;
   t.active = true;
   KnockoutsSuspended = true;
 
@@ -89,7 +102,9 @@ void StartTraining(const TrainingSetup& setup) {
   SetDummyMode(dummy == DummyMode::Record ? DummyMode::Stand : dummy);
 }
 
-FighterCommand DummyCommand(FighterCommand player) {
+float RecordedSeconds() { return Training.recording.empty() ? 0.0f : Training.recording.back().endSeconds; }
+
+FighterCommand DummyCommand(FighterCommand player, float step) {
   TrainingSession& t = Training;
   switch (t.dummy) {
     case DummyMode::Stand:
@@ -106,9 +121,9 @@ FighterCommand DummyCommand(FighterCommand player) {
     case DummyMode::Record:
       return player;
     case DummyMode::PlayOnce:
-      return NextRecorded(false);
+      return NextRecorded(false, Seconds(step));
     case DummyMode::PlayLoop:
-      return NextRecorded(true);
+      return NextRecorded(true, Seconds(step));
   }
   return FighterCommand{};
 }
@@ -119,8 +134,8 @@ void TrainingTick(FighterCommand player, float step, bool simulate) {
   FighterCommand commands[2];
   commands[0] = recording ? FighterCommand{} : player;
   if (simulate) {
-    commands[1] = DummyCommand(player);
-    if (recording) Record(player);
+    commands[1] = DummyCommand(player, step);
+    if (recording) Record(player, Seconds(step));
   }
   const float lifeBefore[2] = {FighterStatuses[0].life, FighterStatuses[1].life};
   FightTick(commands, step, simulate);
@@ -148,12 +163,15 @@ void TrainingTick(FighterCommand player, float step, bool simulate) {
 void SetDummyMode(DummyMode mode) {
   TrainingSession& t = Training;
   t.dummy = mode;
-  t.playFrame = 0;
+  t.playSeconds = 0.0f;
+  t.playTick = 0;
   t.blockSeconds = 0.0f;
-  if (mode == DummyMode::Record) t.recordedFrames = 0;
-  // The computer plays its career fight at the chosen level; every other dummy is a second player.
+  if (mode == DummyMode::Record) t.recording.clear();
+  // The computer plays its career fight at the chosen level and temperament; every other dummy is
+  // a second player.
   MatchState.gameMode = mode == DummyMode::Computer ? Career : TwoPlayers;
   if (mode == DummyMode::Computer) MatchState.difficulty = t.computerLevel;
+  ChosenComputerTemperament = mode == DummyMode::Computer ? t.computerTemperament : 0;
 }
 
 void ResetTraining() {
@@ -163,7 +181,8 @@ void ResetTraining() {
   RestoreFightState(t.resetPoint);
   MatchState.gameMode = mode;  // the dummy chosen since the save stays
   MatchState.difficulty = level;
-  t.playFrame = 0;
+  t.playSeconds = 0.0f;
+  t.playTick = 0;
   t.blockSeconds = 0.0f;
   t.unhurtSeconds[0] = t.unhurtSeconds[1] = 0.0f;
   t.readout = TrainingReadout{};
@@ -175,5 +194,6 @@ void EndTraining(bool toMenus) {
   if (!Training.active) return;
   Training.active = false;
   KnockoutsSuspended = false;
+  ChosenComputerTemperament = 0;
   EndFight(toMenus);
 }

@@ -59,7 +59,7 @@ void DrawTrainingLines() {
   TextAlpha = 1;
   PrintSmall(20, 20, 1, "TRAINING  %s   R or BACK reset   T save reset point   ESC menu", DummyModeName(Training.dummy));
   if (Training.dummy == DummyMode::Record) {
-    PrintSmall(20, 40, 1, "RECORDING %d / %d", Training.recordedFrames, kRecordingFrames);
+    PrintSmall(20, 40, 1, "RECORDING %.1f / %.0f s", RecordedSeconds(), kRecordingSeconds);
   }
   if (UserOptions.frameData) {
     const std::vector<std::string> lines = FrameDataLines(MatchState.character[0]);

@@ -35,9 +35,9 @@ constexpr float kWinDelay = 0.35f;
 // Toward the opponent is +x for fighter one and -x for fighter two.
 float TowardOpponent(int fighter) { return fighter == 0 ? 1.0f : -1.0f; }
 
-void LaunchHitEffect(int victim) {
-  const FighterStatus& x = FighterStatuses[victim];
-  FightVector at = x.bodyPosition;
+// Where a blow meets the victim: a little in front of its body, toward the attacker.
+FightVector ImpactPoint(int victim) {
+  FightVector at = FighterStatuses[victim].bodyPosition;
   if (victim == 0) {
     at.x += 0.3f;
     at.y += 0.6f;
@@ -46,6 +46,11 @@ void LaunchHitEffect(int victim) {
     at.y += 0.6f;
     at.z -= 0.2f;
   }
+  return at;
+}
+
+void LaunchHitEffect(int victim) {
+  const FightVector at = ImpactPoint(victim);
   // The burst sprays toward the attacker's side.
   const float sideways = victim == 0 ? 60.0f : -60.0f;
   float velocities[kHitParticleCount][3];
@@ -216,7 +221,11 @@ void ResolvePendingHit(int fighter) {
     }
   }
 
-  if (!x.blocking) LaunchHitEffect(fighter);
+  if (x.blocking) {
+    Hooks().LaunchBlockFlash(fighter, ImpactPoint(fighter));
+  } else {
+    LaunchHitEffect(fighter);
+  }
 }
 
 void RunFighterClocks(int fighter) {

@@ -135,6 +135,8 @@ void RunBlock(Fighter& f, FighterStatus& self, int level) {
 
 }  // namespace
 
+int ChosenComputerTemperament = 0;
+
 void RunComputerController(int gameMode) {
   Fighter& f = Fighters[1];
   FighterStatus& self = FighterStatuses[1];
@@ -150,6 +152,7 @@ void RunComputerController(int gameMode) {
   if (gameMode == Career) {
     const int opponent = MatchState.character[1];
     if (opponent >= 1 && opponent <= 7) f.temperament = opponent;
+    if (ChosenComputerTemperament >= 1 && ChosenComputerTemperament <= 7) f.temperament = ChosenComputerTemperament;
     level = MatchState.difficulty;
   } else if (gameMode == QuickFight) {
     f.temperament = kQuickFightTemperament;

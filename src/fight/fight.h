@@ -74,6 +74,9 @@ void RunPlayerController(int fighter, FighterCommand command);
 // Frees the strikes that `command` no longer holds (every frame, before the controllers).
 void ReleaseStrikeLatch(int fighter, FighterCommand command);
 void RunComputerController(int gameMode);
+// Training's choice of the career computer's temperament (how long it rests between attacks,
+// 1 calmest to 7 fiercest); 0, as at program start and in every match, leaves the opponent's own.
+extern int ChosenComputerTemperament;
 void OrientFighter(int fighter);
 void ResetOpponent();
 

@@ -67,6 +67,9 @@ struct FightHooks {
   // with these velocities.
   virtual void LaunchHitParticles(int victim, const FightVector& hitPosition,
                                   const float (&velocities)[kHitParticleCount][3]) = 0;
+  // A blocked blow: a short flash where the sparks of a landed one would start (no sparks, no
+  // random numbers drawn).
+  virtual void LaunchBlockFlash(int victim, const FightVector& position) = 0;
 
   // --- Pointer ---
   virtual void CentrePointer() = 0;                          // move the mouse cursor to window position (320, 240)

@@ -4,7 +4,6 @@
 namespace {
 
 constexpr int kFightTracks = 4;
-constexpr float kCareerFirstIntro = -8.0f;  // the fight monologue plays before the first round's count-in
 
 }  // namespace
 

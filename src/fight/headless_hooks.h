@@ -25,6 +25,7 @@ struct HeadlessFightHooks : FightHooks {
   void SetViewDirection(const FightVector&) override {}
   void DeactivateHitParticles() override {}
   void LaunchHitParticles(int, const FightVector&, const float (&)[kHitParticleCount][3]) override {}
+  void LaunchBlockFlash(int, const FightVector&) override {}
   void CentrePointer() override {}
   void StartFightMonolog(int) override {}
   void StopFightMonolog() override {}

@@ -31,6 +31,9 @@ struct MatchRecord {
 
 extern MatchRecord MatchState;
 
+// A career fight's first RoundClock: the fight monologue plays for eight seconds before the count-in.
+constexpr float kCareerFirstIntro = -8.0f;
+
 // The career's progress between fights and runs. Zero at program start.
 struct CareerRecord {
   int careerProgress = 0;       // matches won, 0..7

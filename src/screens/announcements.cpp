@@ -1,5 +1,7 @@
 #include <GL/gl.h>
 
+#include "app/game_options.h"
+#include "app/settings.h"
 #include "fight/fight.h"
 #include "render/render.h"
 #include "render/texture_slots.h"
@@ -8,6 +10,7 @@
 #include "screens/overlay_projection.h"
 #include "screens/screen_flow.h"
 #include "screens/screens.h"
+#include "screens/subtitles.h"
 
 namespace {
 
@@ -71,6 +74,16 @@ bool CareerJustCompleted() {
          ShownFight.status[1].roundsLost == 2;
 }
 
+// The career fight's monologue, as words at the foot of the picture.
+void DrawFightMonologLine() {
+  if (!SubtitlesShown(UserOptions.subtitles, Settings.soundOn)) return;
+  const SpokenMoment heard = FightMonologMoment(ShownFight.match);
+  if (heard.recording.empty()) return;
+  BeginFightOverlay();
+  DrawSpokenLine(heard.recording, heard.seconds, kSubtitlesUnderPictures);
+  EndFightOverlay();
+}
+
 }  // namespace
 
 void DrawRoundIntro() {
@@ -105,6 +118,7 @@ void DrawKnockoutOverlay() {
 
 void DrawFightOverlays() {
   DrawHud();
+  DrawFightMonologLine();
   if (ShownFight.introShown) DrawRoundIntro();
   if (ShownFight.knockoutShown) DrawKnockoutOverlay();
 }

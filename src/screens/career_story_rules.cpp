@@ -4,6 +4,7 @@
 #include "fight/fight.h"
 #include "screens/screen_effects.h"
 #include "screens/screens.h"
+#include "screens/subtitles.h"
 
 float StoryClock = 0;
 
@@ -54,5 +55,6 @@ void LeaveCareerStory(StoryExit how) {
   }
   RunEffect(ScreenEffects.releaseStoryImages, arena);
   RunEffect(ScreenEffects.stopStoryMonolog);
+  NoteStoryMonologStop();
   StoryClock = 0;
 }

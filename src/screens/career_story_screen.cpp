@@ -63,7 +63,7 @@ void DrawCareerStory() {
   DrawStoryPictures(arena);
   // The monologue starts with the story, so the story clock tells how far into it the voice is.
   if (SubtitlesShown(UserOptions.subtitles, Settings.soundOn)) {
-    DrawSpokenLine(std::to_string(arena) + ".wav", StoryClock / StoryClockRate(arena));
+    DrawSpokenLine(std::to_string(arena) + ".wav", StoryClock / StoryClockRate(arena), kSubtitlesUnderPictures);
   }
 
   glColor4f(1, 1, 1, 1);

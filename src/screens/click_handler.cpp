@@ -183,6 +183,12 @@ void NextComputerLevel() {
   ClickAndReset();
 }
 
+void NextComputerTemperament() {
+  Training.computerTemperament = (Training.computerTemperament + 1) % (kComputerTemperaments + 1);
+  if (Training.dummy == DummyMode::Computer) SetDummyMode(DummyMode::Computer);
+  ClickAndReset();
+}
+
 void ResetAndContinue() {
   ResetTraining();
   PlayMenuClick();
@@ -317,6 +323,7 @@ void ActOnButton(int row) {
     case 98: return NextComputerLevel();
     case 99: return ResetAndContinue();
     case 100: return ExitFight();
+    case 101: return NextComputerTemperament();
     case kControlsButtonRow:
       EnterControlsScreen();
       return GoTo(GameState::Controls);

@@ -104,9 +104,10 @@ const MenuButtonRow MenuButtons[kMenuButtonRows] = {
     {88, kSetup, {340, 460, 372, 420}, 6},  // the host's arena: next
     {89, kSetup, {340, 460, 422, 470}, 7},  // the host's arena: previous
     {95, kMain, {155, 267, 467, 515}, 5},   // "  TRAINING", the second row
-    {96, kTraining, {342, 457, 152, 200}, 0},  // "CONTINUE"
-    {97, kTraining, {342, 457, 202, 250}, 1},  // "  DUMMY": the next mode
-    {98, kTraining, {342, 457, 252, 300}, 2},  // "  LEVEL": the computer dummy's next level
+    {96, kTraining, {342, 457, 102, 150}, 0},  // "CONTINUE"
+    {97, kTraining, {342, 457, 152, 200}, 1},  // "  DUMMY": the next mode
+    {98, kTraining, {342, 457, 202, 250}, 2},  // "  LEVEL": the computer dummy's next level
+    {101, kTraining, {342, 457, 252, 300}, 5}, // " TEMPER": the computer dummy's next temperament
     {99, kTraining, {342, 457, 302, 350}, 3},  // "  RESET"
     {100, kTraining, {342, 457, 352, 400}, 4}, // "  EXIT"
 };

@@ -20,7 +20,7 @@ struct MenuButtonRow {
   int hoverSlot;  // -1: no hover feedback (the option values)
 };
 
-constexpr int kMenuButtonRows = 78;
+constexpr int kMenuButtonRows = 79;
 extern const MenuButtonRow MenuButtons[kMenuButtonRows];
 
 // The first row of the current screen under the pointer, or null.

@@ -144,13 +144,19 @@ void DrawTrainingMenu() {
   const float left = SlideOffsets.fromLeft[0];
   const float right = SlideOffsets.fromRight[0];
   const float rise = SlideOffsets.rise[0];
-  LabelledButton(342 + left, 400, Slid(346, left), 408, "CONTINUE", 0);
-  LabelledButton(342 + right, 350, Slid(346, right), 358, "  DUMMY", 1);
-  LabelledButton(342 + left, 300, Slid(346, left), 308, "  LEVEL", 2);
-  LabelledButton(342 + right, 250, Slid(346, right), 258, "  RESET", 3);
+  LabelledButton(342 + left, 450, Slid(346, left), 458, "CONTINUE", 0);
+  LabelledButton(342 + right, 400, Slid(346, right), 408, "  DUMMY", 1);
+  LabelledButton(342 + left, 350, Slid(346, left), 358, "  LEVEL", 2);
+  LabelledButton(342 + right, 300, Slid(346, right), 308, " TEMPER", 5);
+  LabelledButton(342 + left, 250, Slid(346, left), 258, "  RESET", 3);
   LabelledButton(342, 200 + rise, 349, Slid(208, rise), "  EXIT", 4);
   // The values beside their buttons.
-  PrintSmall(475, 358, 1, "%s", DummyModeName(Training.dummy));
-  PrintSmall(475, 308, 1, "%d", Training.computerLevel);
+  PrintSmall(475, 408, 1, "%s", DummyModeName(Training.dummy));
+  PrintSmall(475, 358, 1, "%d", Training.computerLevel);
+  if (Training.computerTemperament == 0) {
+    PrintSmall(475, 308, 1, "THE DUMMY'S OWN");
+  } else {
+    PrintSmall(475, 308, 1, "%d   (1 CALM - 7 FIERCE)", Training.computerTemperament);
+  }
   PrintSmall(475, 258, 1, "R reset   T save reset point");
 }

@@ -3,6 +3,7 @@
 // What the frame loop, the window procedure, the fight frame and the fight's hooks may call of the
 // screens: the menu state machine, the menu frame, the fight overlays and the career story.
 
+#include <cstddef>
 #include <string>
 
 #include "screens/screen_flow.h"
@@ -57,9 +58,19 @@ void DrawKnockoutOverlay();
 // LoadStoryImages should call this, so a long career does not pile up textures.
 void LoadStoryPictures(int arena);
 
+// Where a subtitle prints, in the 800 × 600 overlay: a dark strip from `left` to `right` whose
+// lowest row stands on `baseline`, rows of at most `columns` letters of the small font.
+struct SubtitleBox {
+  float left, right, baseline;
+  std::size_t columns;
+};
+constexpr SubtitleBox kSubtitlesUnderPictures{40, 760, 100, 64};  // the story and the fight
+constexpr SubtitleBox kSubtitlesAboveTheCaption{40, 760, 556, 64};  // the versus screen
+
 // The line heard `seconds` into a recording of base/monologs/ ("4.wav", "4_.wav"), printed as a
-// subtitle on a dark strip under the middle of the screen; nothing between lines. Overlay projection.
-void DrawSpokenLine(const std::string& recording, double seconds);
+// subtitle, centred in the box over whatever is drawn (the depth test is left as it was); nothing
+// between lines or for no recording. Overlay projection.
+void DrawSpokenLine(const std::string& recording, double seconds, const SubtitleBox& box);
 // Arena 1 releases its five pictures, arenas 2 and above their three, below 1 nothing.
 void ReleaseStoryImages(int arena);
 

@@ -40,3 +40,23 @@ std::vector<std::string> WrapSubtitle(const std::string& text, size_t width) {
   if (!row.empty()) rows.push_back(row);
   return rows;
 }
+
+SpokenMoment FightMonologMoment(const MatchRecord& match) {
+  if (match.gameMode != Career || match.roundNumber != 1 || !(match.RoundClock < 0.0f)) return {};
+  return {std::to_string(match.arena) + "_.wav", match.RoundClock - kCareerFirstIntro};
+}
+
+namespace {
+SpokenMoment storyMonologStart;  // seconds: the timer reading it started at
+}  // namespace
+
+void NoteStoryMonologStart(int arena, double nowSeconds) {
+  storyMonologStart = {std::to_string(arena) + ".wav", nowSeconds};
+}
+
+void NoteStoryMonologStop() { storyMonologStart = {}; }
+
+SpokenMoment StoryMonologMoment(double nowSeconds) {
+  if (storyMonologStart.recording.empty()) return {};
+  return {storyMonologStart.recording, nowSeconds - storyMonologStart.seconds};
+}

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "fight/match_state.h"
+
 // The spoken lines as text, timed to the speech: base/monologs/lines.txt, written by the voice
 // generator from the same story text the voices speak, gives per recording when each line is heard.
-// GL-free; the story screen draws what these decide.
+// GL-free; the story screen, the versus screen and the fight's overlays draw what these decide.
 
 struct SubtitleLine {
   std::string recording;  // "3.wav", "3_.wav"
@@ -25,3 +27,20 @@ inline bool SubtitlesShown(int subtitlesOption, bool soundOn) { return subtitles
 
 // A line cut at spaces into rows of at most `width` characters (a longer word gets a row of its own).
 std::vector<std::string> WrapSubtitle(const std::string& text, size_t width);
+
+// How far into which recording the voice is; no recording while nothing is being said.
+struct SpokenMoment {
+  std::string recording;
+  double seconds = 0;
+};
+
+// A career fight's monologue starts with the fight, as the first round's clock runs up from
+// kCareerFirstIntro, and is over before the count-in.
+SpokenMoment FightMonologMoment(const MatchRecord& match);
+
+// The story monologue goes on after the story screen: a won career match starts the next arena's
+// story and shows the versus screen while it is told. Its start and stop are noted with the
+// timer's seconds, so its moment follows the voice whatever screen or frame rate comes between.
+void NoteStoryMonologStart(int arena, double nowSeconds);
+void NoteStoryMonologStop();
+SpokenMoment StoryMonologMoment(double nowSeconds);

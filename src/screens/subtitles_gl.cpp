@@ -12,9 +12,8 @@
 
 namespace {
 
-// Subtitles print in the small font, centred above the pictures' caption band, on a dark strip.
-constexpr size_t kSubtitleWidth = 64;  // characters of the small font across the screen, with margins
-constexpr float kSubtitleBaseline = 100, kSubtitleRowHeight = 20, kSmallAdvance = 10, kSmallCell = 21;
+// Subtitles print in the small font on a dark strip.
+constexpr float kSubtitleRowHeight = 20, kSmallAdvance = 10, kSmallCell = 21;
 
 const std::vector<SubtitleLine>& SpokenLines() {
   static const std::vector<SubtitleLine> lines = [] {
@@ -28,28 +27,34 @@ const std::vector<SubtitleLine>& SpokenLines() {
 
 }  // namespace
 
-void DrawSpokenLine(const std::string& recording, double seconds) {
+void DrawSpokenLine(const std::string& recording, double seconds, const SubtitleBox& box) {
+  if (recording.empty()) return;
   const SubtitleLine* line = SubtitleAt(SpokenLines(), recording, seconds);
   if (line == nullptr) return;
-  const std::vector<std::string> rows = WrapSubtitle(line->text, kSubtitleWidth);
-  const float top = kSubtitleBaseline + kSubtitleRowHeight * static_cast<float>(rows.size()) + 4;
+  const std::vector<std::string> rows = WrapSubtitle(line->text, box.columns);
+  const float top = box.baseline + kSubtitleRowHeight * static_cast<float>(rows.size()) + 4;
+  // The letters lie on the strip at its own depth: with the depth test on they would not show.
+  const bool depthTest = glIsEnabled(GL_DEPTH_TEST) == GL_TRUE;
+  glDisable(GL_DEPTH_TEST);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glDisable(GL_TEXTURE_2D);
   glColor4f(0, 0, 0, 0.6f);
   glBegin(GL_QUADS);
-  glVertex2f(40, kSubtitleBaseline - 4);
-  glVertex2f(760, kSubtitleBaseline - 4);
-  glVertex2f(760, top);
-  glVertex2f(40, top);
+  glVertex2f(box.left, box.baseline - 4);
+  glVertex2f(box.right, box.baseline - 4);
+  glVertex2f(box.right, top);
+  glVertex2f(box.left, top);
   glEnd();
   glEnable(GL_TEXTURE_2D);
   glColor4f(1, 1, 1, 1);
+  const float centre = (box.left + box.right) / 2;
   for (size_t r = 0; r < rows.size(); ++r) {
     const float width = kSmallAdvance * static_cast<float>(rows[r].size() - 1) + kSmallCell;
-    const float y = kSubtitleBaseline + kSubtitleRowHeight * static_cast<float>(rows.size() - 1 - r);
-    PrintSmall(400 - width / 2, y, 1, "%s", rows[r].c_str());
+    const float y = box.baseline + kSubtitleRowHeight * static_cast<float>(rows.size() - 1 - r);
+    PrintSmall(centre - width / 2, y, 1, "%s", rows[r].c_str());
   }
   glDisable(GL_BLEND);
+  if (depthTest) glEnable(GL_DEPTH_TEST);
 }
 

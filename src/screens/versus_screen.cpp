@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "app/frame_clock.h"
+#include "app/game_options.h"
 #include "app/pointer.h"
+#include "app/settings.h"
 #include "fight/fight.h"
 #include "render/render.h"
 #include "render/texture_slots.h"
@@ -14,7 +16,9 @@
 #include "screens/online_screen_rules.h"
 #include "screens/prefight_slides.h"
 #include "screens/screen_flow.h"
+#include "screens/screens.h"
 #include "screens/slide_offsets.h"
+#include "screens/subtitles.h"
 
 namespace {
 
@@ -67,6 +71,10 @@ void DrawVersusScreen() {
   PrintSmall(static_cast<float>(static_cast<int>(695 + right)), 18, 1, " NEXT");
   PrintLarge(340, 90, 1, "  VS");
   if (OnlineScreen.versus) DrawOnlineSetupNotice();
+  if (SubtitlesShown(UserOptions.subtitles, Settings.soundOn)) {
+    const SpokenMoment heard = StoryMonologMoment(FrameClock.lastSeconds);
+    DrawSpokenLine(heard.recording, heard.seconds, kSubtitlesAboveTheCaption);
+  }
 
   ReadPointer();
   DrawPointer();

@@ -389,9 +389,9 @@ TEST_F(DriverEndToEndTest, ATrainingSessionPicksFightsChangesTheDummyResetsAndLe
       "expect state Fight\n"
       "key press Escape\n"  // no intro: the menu opens at once
       "expect state TrainingMenu\n"
-      "click 400 226\n"  // "  DUMMY": BLOCK ALWAYS
+      "click 400 176\n"  // "  DUMMY": BLOCK ALWAYS
       "screenshot menu.png\n"
-      "click 400 176\n"  // "CONTINUE"
+      "click 400 126\n"  // "CONTINUE"
       "expect state Fight\n"
       "key down B\n"
       "wait 0.8\n"
@@ -418,4 +418,37 @@ TEST_F(DriverEndToEndTest, ATrainingSessionPicksFightsChangesTheDummyResetsAndLe
   ASSERT_EQ(overlay.width, reset.width);
   // The fighters stood close after the walk in; the reset put them back apart, so the pictures differ.
   EXPECT_NE(overlay.rgb, reset.rgb);
+}
+
+// Fighter one on a game pad walks in; the pad's Back puts both fighters back where they started at
+// once, as the R key does.
+TEST_F(DriverEndToEndTest, TrainingsPadBackButtonResetsTheFighters) {
+  const DriverRun run = Run(
+      "step 49\n"
+      "until loaded within 300\n"
+      "step 17\n"
+      "pad attach 1\n"
+      "click 211 491\n"  // "  TRAINING"
+      "expect state TwoPlayerSetup\n"
+      "click 740 566\n"  // "  FIGHT"
+      "expect state PreFight\n"
+      "click 740 566\n"  // " NEXT"
+      "expect state Fight\n"
+      "frames 30\n"
+      "expect distance 6\n"
+      "pad down 1 DpadRight\n"
+      "wait 1.2\n"
+      "pad up 1 DpadRight\n"
+      "frames 10\n"
+      "screenshot walked.png\n"
+      "expect distance 3\n"  // pressed against the dummy
+      "pad press 1 Back\n"
+      "expect distance 6\n"  // in the frame of the press
+      "screenshot reset.png\n"
+      "pad press 1 Start\n"  // the training menu, as Escape opens it
+      "expect state TrainingMenu\n",
+      "-u DISPLAY ALSOFT_DRIVERS=null", 120);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  Screenshot("walked.png");
+  Screenshot("reset.png");
 }

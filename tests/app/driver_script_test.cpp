@@ -92,10 +92,11 @@ TEST(DriverScriptTest, ReadsTheTapAndThePadCommands) {
       "pad axis 3 LeftY -32768\n"
       "until rumble 2 within 40\n"
       "pad detach 2\n"
-      "expect winner two\n");
+      "expect winner two\n"
+      "until distance 3.5\n");
   ASSERT_EQ(script.error, "");
   const auto& c = script.commands;
-  ASSERT_EQ(c.size(), 9u);
+  ASSERT_EQ(c.size(), 10u);
   EXPECT_EQ(c[0].op, ScriptOp::Tap);
   EXPECT_EQ(c[0].x, 589);
   EXPECT_EQ(c[1].op, ScriptOp::PadAttach);
@@ -116,6 +117,8 @@ TEST(DriverScriptTest, ReadsTheTapAndThePadCommands) {
   EXPECT_EQ(c[7].op, ScriptOp::PadDetach);
   EXPECT_EQ(c[8].condition.kind, ScriptCondition::Kind::Winner);
   EXPECT_EQ(c[8].condition.pad, 1);
+  EXPECT_EQ(c[9].condition.kind, ScriptCondition::Kind::Distance);
+  EXPECT_DOUBLE_EQ(c[9].condition.distance, 3.5);
 }
 
 TEST(DriverScriptTest, ReportsTheFirstBadLineAndKeepsNothing) {
@@ -133,6 +136,7 @@ TEST(DriverScriptTest, ReportsTheFirstBadLineAndKeepsNothing) {
       {"click 800 10\n", "1: the point lies outside the 800 x 600 menu"},
       {"expect message \"unclosed\n", "1: unclosed quote"},
       {"until\n", "1: a condition is missing"},
+      {"expect distance far\n", "1: usage: distance D"},
       {"answer maybe\n", "1: usage: answer yes|no"},
       {"close now\n", "1: usage: close"},
       {"pad attach 5\n", "1: usage: pad attach|detach N, pad down|up|press N BUTTON, pad axis N AXIS VALUE (N 1 to 4)"},

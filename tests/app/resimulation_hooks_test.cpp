@@ -13,6 +13,7 @@ TEST(ResimulationHooks, WhatTicksStartIsSwallowedWhatTheyStopGoesThrough) {
   const float velocities[kHitParticleCount][3] = {};
   again.PlaySound(FightSound::HitSound);
   again.LaunchHitParticles(1, FightVector{}, velocities);
+  again.LaunchBlockFlash(0, FightVector{});
   again.PlayFightMusic();
   again.StartFightMonolog(3);
   again.CentrePointer();

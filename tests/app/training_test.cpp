@@ -188,7 +188,7 @@ TEST_F(TrainingTest, ARecordingPlaysBackToTheSameStates) {
     TrainingTick(c, kStep, true);
     recorded.push_back(FightStateHash());
   }
-  EXPECT_EQ(Training.recordedFrames, 300);
+  EXPECT_EQ(Training.recording.size(), 300u);
   SetDummyMode(DummyMode::PlayOnce);
   ResetTraining();
   for (int frame = 0; frame < 300; ++frame) {
@@ -196,18 +196,47 @@ TEST_F(TrainingTest, ARecordingPlaysBackToTheSameStates) {
     ASSERT_EQ(FightStateHash(), recorded[frame]) << "frame " << frame;
   }
   // Played once, the dummy stands; looped, it starts again from the first frame.
-  EXPECT_EQ(DummyCommand(FighterCommand{}), FighterCommand{});
+  EXPECT_EQ(DummyCommand(FighterCommand{}, kStep), FighterCommand{});
   SetDummyMode(DummyMode::PlayLoop);
-  for (int frame = 0; frame < 300; ++frame) DummyCommand(FighterCommand{});
-  EXPECT_EQ(DummyCommand(FighterCommand{}), Training.recording[0]);
+  for (int frame = 0; frame < 300; ++frame) DummyCommand(FighterCommand{}, kStep);
+  EXPECT_EQ(DummyCommand(FighterCommand{}, kStep), Training.recording[0].command);
 }
 
-TEST_F(TrainingTest, RecordingStopsAfterTenSeconds) {
+// A recording's length is fight time: ten seconds of it at any frame rate, and played back at
+// another rate its commands come at the same fight times.
+TEST_F(TrainingTest, ARecordingLastsTenSecondsOfFightAtAnyFrameRate) {
+  for (const float step : {kStep, 2 * kStep, 0.5f * kStep}) {
+    SCOPED_TRACE(step);
+    Begin();
+    SetDummyMode(DummyMode::Record);
+    int ticks = 0;
+    while (Training.dummy == DummyMode::Record && ticks < 5000) {
+      TrainingTick(Press(FightInput::Forward), step, true);
+      TrainingTick(Press(FightInput::Forward), step, false);  // a frame the fight did not tick: not recorded
+      ++ticks;
+    }
+    EXPECT_EQ(Training.dummy, DummyMode::Stand);
+    EXPECT_NEAR(static_cast<float>(Training.recording.size()), 1000.0f / step, 1.0f);
+    EXPECT_LE(RecordedSeconds(), kRecordingSeconds + 0.001f);
+    EXPECT_GT(RecordedSeconds(), kRecordingSeconds - 0.01f * step - 0.001f);
+    EndTraining(true);
+  }
+
+  // Two seconds forward then standing, made at 30 frames a second, played at 60.
   Begin();
   SetDummyMode(DummyMode::Record);
-  for (int frame = 0; frame < kRecordingFrames + 50; ++frame) TrainingTick(Press(FightInput::Forward), kStep, true);
-  EXPECT_EQ(Training.recordedFrames, kRecordingFrames);
-  EXPECT_EQ(Training.dummy, DummyMode::Stand);
+  for (int tick = 0; tick < 90; ++tick) TrainingTick(tick < 60 ? Press(FightInput::Forward) : FighterCommand{}, 2 * kStep, true);
+  SetDummyMode(DummyMode::PlayOnce);
+  int forward = 0;
+  int played = 0;
+  for (int tick = 0; tick < 400; ++tick) {
+    const bool playing = Training.playSeconds < RecordedSeconds() - 0.001f;
+    forward += DummyCommand(FighterCommand{}, kStep).Holds(FightInput::Forward);
+    played += playing;
+  }
+  // Where the two rates' ticks meet exactly, rounding may give the tick to either side.
+  EXPECT_NEAR(forward, 120, 1);
+  EXPECT_NEAR(played, 180, 1) << "three seconds of fight at 60 frames a second";
 }
 
 TEST_F(TrainingTest, ResetRestoresTheSavedStateExactly) {
@@ -236,9 +265,11 @@ TEST_F(TrainingTest, ResetRestoresTheSavedStateExactly) {
 
 TEST_F(TrainingTest, TheComputerDummyFightsAtTheChosenLevel) {
   Training.computerLevel = 5;
+  Training.computerTemperament = 6;
   Begin();
   SetDummyMode(DummyMode::Computer);
   EXPECT_EQ(MatchState.difficulty, 5);
+  EXPECT_EQ(ChosenComputerTemperament, 6);
   float damageToOne = 0.0f;
   for (int frame = 0; frame < 30 * 60; ++frame) {
     const float life = FighterStatuses[0].life;
@@ -247,8 +278,13 @@ TEST_F(TrainingTest, TheComputerDummyFightsAtTheChosenLevel) {
     ASSERT_FALSE(MatchState.knockoutActive);
   }
   EXPECT_GT(damageToOne, 30.0f);  // it walks in and strikes
+  EXPECT_EQ(Fighters[1].temperament, 6);
   SetDummyMode(DummyMode::Stand);
   EXPECT_EQ(MatchState.gameMode, TwoPlayers);
+  EXPECT_EQ(ChosenComputerTemperament, 0) << "only the computer dummy has its temperament chosen";
+  SetDummyMode(DummyMode::Computer);
+  EndTraining(true);
+  EXPECT_EQ(ChosenComputerTemperament, 0) << "a match after training has its opponent's own";
 }
 
 TEST_F(TrainingTest, EndingTrainingPutsKnockoutsBack) {

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "app/fight_wiring.h"
+#include "app/frame_clock.h"
 #include "arena/arena.h"
+#include "fight/fight.h"
 #include "fight/fight_hooks.h"
 #include "render/render.h"
+#include "screens/subtitles.h"
 
 namespace {
 
@@ -32,6 +35,34 @@ TEST_F(FightWiring, LaunchReachesTheVictimsSetOnly) {
   Hooks().DeactivateHitParticles();
   EXPECT_FALSE(HitParticleSets[1].particles[0].active);
   EXPECT_LT(HitParticleSets[1].particles[0].lifeLeft, 0.0f);
+}
+
+TEST_F(FightWiring, BlockFlashesColdAtTheGuardWithoutSparks) {
+  Hooks().DeactivateHitParticles();
+  FighterStatuses[1].attackKind = HandToHead;
+  Hooks().LaunchBlockFlash(0, FightVector{-1.7f, 0.45f, 0.0f, 0.0f});
+  EXPECT_TRUE(ImpactFlashes[0].active);
+  EXPECT_EQ(ImpactFlashes[0].kind, ImpactKind::Block);
+  EXPECT_FLOAT_EQ(ImpactFlashes[0].position[0], -1.7f);
+  const float guard = ImpactFlashes[0].position[1];
+  EXPECT_GT(guard, 0.45f);
+  EXPECT_LT(guard, 0.45f + HitParticleLift(HandToHead)) << "at the guard, under a head blow's sparks";
+  FighterStatuses[1].attackKind = LegToBody;
+  Hooks().LaunchBlockFlash(0, FightVector{-1.7f, 0.45f, 0.0f, 0.0f});
+  EXPECT_FLOAT_EQ(ImpactFlashes[0].position[1], guard) << "a kick is blocked at the same guard";
+  EXPECT_FALSE(ImpactFlashes[1].active);
+  for (int i = 0; i < kHitParticlesPerSet; ++i) EXPECT_FALSE(HitParticleSets[0].particles[i].active);
+  Hooks().DeactivateHitParticles();
+  EXPECT_FALSE(ImpactFlashes[0].active);
+}
+
+TEST_F(FightWiring, AStartedStoryMonologIsFollowedForItsSubtitles) {
+  FrameClock.lastSeconds = 50.0f;
+  Hooks().StartStoryMonolog(2);
+  const SpokenMoment heard = StoryMonologMoment(52.0);
+  EXPECT_EQ(heard.recording, "2.wav");
+  EXPECT_DOUBLE_EQ(heard.seconds, 2.0);
+  NoteStoryMonologStop();
 }
 
 TEST_F(FightWiring, ControllersSteerTheListenerAndTheViewDirection) {

@@ -89,13 +89,18 @@ TEST_F(CombatTest, BlockedHitOnlyPushesAndClicks) {
   FighterStatuses[0].comboTime = 0.4f;
   FighterStatuses[1].blocking = true;
   FighterStatuses[1].comboActive = true;
+  FighterStatuses[1].bodyPosition = FightVector{2.0f, -0.15f, 0.0f, 0.0f};
   Connect(0, HandToHead);
   ResolvePendingHit(1);
   EXPECT_FALSE(FighterStatuses[1].inPain);
   EXPECT_EQ(FighterStatuses[0].comboHits, 0);
   EXPECT_FLOAT_EQ(FighterStatuses[0].comboTime, 0.0f);  // keeps the attacker's window open
   EXPECT_FLOAT_EQ(FighterStatuses[1].comboTime, 1.6f);  // closes the victim's own combo
-  EXPECT_EQ(hooks.Events(), std::vector<std::string>{"PlaySound BlockSound"});
+  EXPECT_EQ(hooks.Events(), (std::vector<std::string>{"PlaySound BlockSound", "LaunchBlockFlash 1"}));
+  // The flash is where a landed blow's sparks would start.
+  EXPECT_FLOAT_EQ(hooks.lastBlockPosition.x, 1.7f);
+  EXPECT_FLOAT_EQ(hooks.lastBlockPosition.y, 0.45f);
+  EXPECT_FLOAT_EQ(hooks.lastBlockPosition.z, -0.2f);
 }
 
 TEST_F(CombatTest, SoundOffPlaysNothingButStillHurts) {
@@ -105,6 +110,13 @@ TEST_F(CombatTest, SoundOffPlaysNothingButStillHurts) {
   ResolvePendingHit(1);
   EXPECT_LT(FighterStatuses[1].life, 100.0f);
   EXPECT_EQ(hooks.Count("PlaySound HitSound"), 0);
+  EXPECT_EQ(hooks.Count("LaunchHitParticles 1"), 1) << "what is seen does not hang on the sound";
+
+  FighterStatuses[1].blocking = true;
+  Connect(0, HandToHead);
+  ResolvePendingHit(1);
+  EXPECT_EQ(hooks.Count("PlaySound BlockSound"), 0);
+  EXPECT_EQ(hooks.Count("LaunchBlockFlash 1"), 1);
 }
 
 TEST_F(CombatTest, HitLandsOnlyAfterHalfTheAttackersStrikeTime) {

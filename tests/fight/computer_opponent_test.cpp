@@ -46,6 +46,18 @@ TEST_F(ComputerTest, TemperamentIsTheOpponentsRosterIndex) {
   EXPECT_EQ(Fighters[1].temperament, 1);
 }
 
+TEST_F(ComputerTest, AChosenTemperamentReplacesTheOpponentsOwn) {
+  ChosenComputerTemperament = 7;
+  Begin(Career, 2, 2);
+  EXPECT_NEAR(MeasureRest(Career), 5.0f / 1.4f - 1.0f, 0.02f);
+  EXPECT_EQ(Fighters[1].temperament, 7);
+  EndFight(ScreenFlow.gameState != GameState::Fight);
+  ChosenComputerTemperament = 0;
+  Begin(Career, 2, 2);
+  EXPECT_NEAR(MeasureRest(Career), 7.5f / 1.4f - 1.0f, 0.02f);
+  EXPECT_EQ(Fighters[1].temperament, 2);
+}
+
 TEST_F(ComputerTest, BanditOnNightmareRestsAboutNineTenths) {
   Begin(Career, 7, 5);
   EXPECT_NEAR(MeasureRest(Career), 5.0f / 2.6f - 1.0f, 0.02f);

@@ -60,6 +60,8 @@ TEST_F(MatchRunnerTest, TwoPlayersOnOneKeyboard) {
   EXPECT_EQ(ScreenFlow.gameState, GameState::TwoPlayerSetup);
   EXPECT_GT(hooks.Count("PlaySound PainVoiceMale"), 0);
   EXPECT_GT(hooks.Count("PlaySound BlockSound"), 0);
+  EXPECT_EQ(hooks.Count("LaunchBlockFlash 0") + hooks.Count("LaunchBlockFlash 1"), hooks.Count("PlaySound BlockSound"))
+      << "one flash per block";
 }
 
 TEST_F(MatchRunnerTest, RunsAtAnyFrameStep) {

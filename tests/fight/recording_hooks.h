@@ -11,6 +11,7 @@ struct RecordingFightHooks : FightHooks {
   std::vector<std::string> calls;
   bool playing[kFightSoundCount + 1] = {};
   FightVector lastHitPosition;
+  FightVector lastBlockPosition;
   float lastVelocities[kHitParticleCount][3] = {};
 
   void Log(std::string line) { calls.push_back(std::move(line)); }
@@ -70,6 +71,10 @@ struct RecordingFightHooks : FightHooks {
     lastHitPosition = at;
     std::copy(&v[0][0], &v[0][0] + kHitParticleCount * 3, &lastVelocities[0][0]);
     Log("LaunchHitParticles " + std::to_string(victim));
+  }
+  void LaunchBlockFlash(int victim, const FightVector& at) override {
+    lastBlockPosition = at;
+    Log("LaunchBlockFlash " + std::to_string(victim));
   }
   void CentrePointer() override { Log("CentrePointer"); }
   void StartFightMonolog(int arena) override { Log("StartFightMonolog " + std::to_string(arena)); }

@@ -41,6 +41,19 @@ bool ReadPng(const fs::path& path, Image& image) {
   return driver_run::ReadPngRgb(path, image.width, image.height, image.rgb);
 }
 
+// White pixels in a part of the picture (fractions from the top left): where subtitles print.
+int WhitePixels(const Image& image, double x0, double y0, double x1, double y1) {
+  int white = 0;
+  for (int y = static_cast<int>(y0 * image.height); y < static_cast<int>(y1 * image.height); ++y)
+    for (int x = static_cast<int>(x0 * image.width); x < static_cast<int>(x1 * image.width); ++x) {
+      const unsigned char* p = &image.rgb[(static_cast<std::size_t>(y) * image.width + x) * 3];
+      white += p[0] > 200 && p[1] > 200 && p[2] > 200;
+    }
+  return white;
+}
+// Under the story's pictures and the fight: the strip from 96 to 124 of the 800 × 600 overlay.
+int WhitePixelsUnderTheStory(const Image& image) { return WhitePixels(image, 0.1, 0.78, 0.9, 0.85); }
+
 // Fighter one walks in and strikes at the head at a pace that never tires it.
 std::string StrikeWhileWalkingIn(int strikes) {
   std::string s = "key down B\n";
@@ -71,6 +84,25 @@ class ScreensEndToEnd : public ::testing::Test {
     std::ofstream(folder_ / "test.script") << script;
     const std::string command = "cd '" + folder_.string() + "' && env " + driver_run::OwnFolders(folder_) + " ALSOFT_DRIVERS=null '" + BRELLOCH_DRIVER +
                                 "' test.script 2> errors.txt";
+    const int status = std::system(command.c_str());
+    std::ifstream errors(folder_ / "errors.txt");
+    errors_.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  // Runs the script in an 800 × 600 window, offscreen (letters drawn unscaled), with a config folder
+  // of its own holding these options and a menu.inf with the sound on or off (the music off).
+  int RunInConfig(const std::string& script, const std::string& configName, const std::string& options,
+                  bool soundOn) {
+    const fs::path config = folder_ / configName;
+    fs::create_directories(config / "brelloch");
+    std::ofstream(config / "brelloch" / "options.cfg") << options << "windowed=1\n";
+    const char menu[24] = {1, 0, 0, 0, 32, 0, 0, 0, 24, 0, 0, 0, static_cast<char>(soundOn ? 1 : 0), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    std::ofstream(config / "brelloch" / "menu.inf", std::ios::binary).write(menu, sizeof menu);
+    std::ofstream(folder_ / "test.script") << script;
+    const std::string command = "cd '" + folder_.string() + "' && env -u DISPLAY ALSOFT_DRIVERS=null XDG_CONFIG_HOME='" +
+                                config.string() + "' XDG_DATA_HOME='" + (folder_ / "data").string() + "' '" +
+                                BRELLOCH_DRIVER + "' test.script 2> errors.txt";
     const int status = std::system(command.c_str());
     std::ifstream errors(folder_ / "errors.txt");
     errors_.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
@@ -257,21 +289,6 @@ TEST_F(ScreensEndToEnd, AWonCareerMatchIsSavedAtExitAndLoadGameResumesWithTheSto
 
 }  // namespace
 
-namespace {
-
-// White pixels in the part of the picture (fractions from the top left) where the subtitles print.
-int WhitePixelsUnderTheStory(const Image& image) {
-  int white = 0;
-  for (int y = static_cast<int>(0.78 * image.height); y < static_cast<int>(0.85 * image.height); ++y)
-    for (int x = static_cast<int>(0.1 * image.width); x < static_cast<int>(0.9 * image.width); ++x) {
-      const unsigned char* p = &image.rgb[(static_cast<std::size_t>(y) * image.width + x) * 3];
-      white += p[0] > 200 && p[1] > 200 && p[2] > 200;
-    }
-  return white;
-}
-
-}  // namespace
-
 // A resumed career tells the park's story (in an 800 × 600 window, offscreen: letters drawn unscaled);
 // with subtitles on, the line being spoken shows under the
 // pictures (its times come from base/monologs/lines.txt), and with them off and the sound on, none.
@@ -291,16 +308,40 @@ TEST_F(ScreensEndToEnd, TheStoryShowsTheSpokenLineWhenSubtitlesAreOn) {
       "screenshot story.png\n";
   int white[2] = {0, 0};
   for (int subtitles : {0, 1}) {
-    const fs::path config = folder_ / ("config" + std::to_string(subtitles));
-    fs::create_directories(config / "brelloch");
-    std::ofstream(config / "brelloch" / "options.cfg") << "subtitles=" << subtitles << "\nwindowed=1\n";
-    std::ofstream(folder_ / "test.script") << script;
-    const std::string command = "cd '" + folder_.string() + "' && env -u DISPLAY ALSOFT_DRIVERS=null XDG_CONFIG_HOME='" +
-                                config.string() + "' XDG_DATA_HOME='" + (folder_ / "data").string() + "' '" + BRELLOCH_DRIVER + "' test.script 2> errors.txt";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command << "\n" << std::ifstream(folder_ / "errors.txt").rdbuf();
+    const std::string name = "config" + std::to_string(subtitles);
+    ASSERT_EQ(RunInConfig(script, name, "subtitles=" + std::to_string(subtitles) + "\n", true), 0) << errors_;
     fs::rename(folder_ / "story.png", folder_ / ("story-subtitles-" + std::to_string(subtitles) + ".png"));
     white[subtitles] = WhitePixelsUnderTheStory(Screenshot("story-subtitles-" + std::to_string(subtitles) + ".png"));
   }
   EXPECT_LT(white[0], 50) << "no subtitles with the option off and the sound on";
   EXPECT_GT(white[1], white[0] + 300) << "the spoken line shows";
+}
+
+// A new career's first fight opens with the Kingpin's line; its words show at the foot of the
+// fight with the subtitles off as soon as the sound is off, and not while it is on.
+TEST_F(ScreensEndToEnd, TheCareerFightsOpeningLineShowsWhileItIsSpokenWithTheSoundOff) {
+  const std::string script =
+      "step 40\n"
+      "until loaded within 400\n"
+      "frames 30\n"
+      "click 85 441\n"   // " CAREER"
+      "frames 25\n"
+      "click 400 276\n"  // " NEW GAME"
+      "expect state DifficultySelect\n"
+      "click 400 176\n"  // EASY
+      "click 740 566\n"  // NEXT
+      "expect state PreFight\n"
+      "click 740 566\n"  // NEXT
+      "expect state Fight\n"
+      "wait 2\n"         // "This is my block, boxer. Nobody walks off my block." from 0.25 s to 4.66 s
+      "screenshot opening.png\n";
+  int white[2] = {0, 0};
+  for (bool soundOn : {true, false}) {
+    const std::string name = soundOn ? "sound-on" : "sound-off";
+    ASSERT_EQ(RunInConfig(script, name, "subtitles=0\n", soundOn), 0) << errors_;
+    fs::rename(folder_ / "opening.png", folder_ / ("opening-" + name + ".png"));
+    white[soundOn ? 0 : 1] = WhitePixelsUnderTheStory(Screenshot("opening-" + name + ".png"));
+  }
+  EXPECT_LT(white[0], 50) << "no subtitles with the option off and the sound on";
+  EXPECT_GT(white[1], white[0] + 300) << "the spoken line shows with the sound off";
 }

@@ -12,6 +12,7 @@
 #include "screens/prefight_slides.h"
 #include "screens/screens.h"
 #include "screens/slide_offsets.h"
+#include "screens/subtitles.h"
 
 namespace {
 
@@ -60,11 +61,13 @@ TEST_F(CareerStory, TheClosingStoryEndsTheCareerAtTheMainMenu) {
 
 TEST_F(CareerStory, SkippingLeavesAtOnceAndTheNextVisitStartsOver) {
   MatchState.arena = 2;
+  NoteStoryMonologStart(2, 10.0);
   for (int i = 0; i < 300; ++i) RunStoryClock(1.0f);
   ASSERT_GT(StoryClock, 0);
   ClickAt(740, 560);
   EXPECT_EQ(ScreenFlow.gameState, GameState::PreFight);
   EXPECT_EQ(StoryClock, 0);
+  EXPECT_TRUE(StoryMonologMoment(13.0).recording.empty()) << "the versus screen has no words of a skipped story";
   EXPECT_FLOAT_EQ(MenuClocks.MenuFadeClock, 0);
   EXPECT_EQ(log, (std::vector<std::string>{"release story 2", "stop story monolog", "click"}));
 

@@ -45,6 +45,40 @@ TEST(Subtitles, LongLinesWrapAtSpaces) {
   EXPECT_EQ(WrapSubtitle("unbreakablewordlongerthanwidth", 10).size(), 1u);
 }
 
+TEST(Subtitles, TheCareerFightsMonologIsTimedByItsFirstRoundsClock) {
+  MatchRecord match;
+  match.gameMode = Career;
+  match.arena = 4;
+  match.roundNumber = 1;
+  match.RoundClock = kCareerFirstIntro;
+  EXPECT_EQ(FightMonologMoment(match).recording, "4_.wav");
+  EXPECT_DOUBLE_EQ(FightMonologMoment(match).seconds, 0.0);
+  match.RoundClock = kCareerFirstIntro + 2.5f;
+  EXPECT_NEAR(FightMonologMoment(match).seconds, 2.5, 1e-5);
+  match.RoundClock = 0.5f;  // the count-in: the voice is over
+  EXPECT_TRUE(FightMonologMoment(match).recording.empty());
+  match.RoundClock = -3.0f;
+  match.roundNumber = 2;  // later rounds start at 0 and have no monologue
+  EXPECT_TRUE(FightMonologMoment(match).recording.empty());
+  match.roundNumber = 1;
+  for (int mode : {QuickFight, TwoPlayers}) {
+    match.gameMode = mode;
+    EXPECT_TRUE(FightMonologMoment(match).recording.empty()) << "mode " << mode;
+  }
+}
+
+TEST(Subtitles, TheStoryMonologIsFollowedByTheTimerUntilItStops) {
+  EXPECT_TRUE(StoryMonologMoment(5.0).recording.empty()) << "nothing before a monologue starts";
+  NoteStoryMonologStart(3, 100.0);
+  EXPECT_EQ(StoryMonologMoment(100.0).recording, "3.wav");
+  EXPECT_DOUBLE_EQ(StoryMonologMoment(104.5).seconds, 4.5);
+  NoteStoryMonologStart(4, 200.0);  // the next won match tells the next story from its start
+  EXPECT_EQ(StoryMonologMoment(201.0).recording, "4.wav");
+  EXPECT_DOUBLE_EQ(StoryMonologMoment(201.0).seconds, 1.0);
+  NoteStoryMonologStop();
+  EXPECT_TRUE(StoryMonologMoment(202.0).recording.empty());
+}
+
 TEST(Subtitles, TheMoreOptionsPageSwitchesThem) {
   const MoreOptionRow* row = nullptr;
   for (int i = 0; i < MoreOptionRowCount(); ++i)

@@ -51,29 +51,38 @@ TEST_F(TrainingMenus, OtherModesLeaveTraining) {
 
 TEST_F(TrainingMenus, TheTrainingMenuChoosesTheDummyAndItsLevel) {
   ScreenFlow.gameState = GameState::TrainingMenu;
-  ClickAt(400, 226);  // DUMMY
+  ClickAt(400, 176);  // DUMMY
   EXPECT_EQ(Training.dummy, DummyMode::BlockAlways);
   EXPECT_EQ(MatchState.gameMode, TwoPlayers);
-  for (int i = 0; i < 4; ++i) ClickAt(400, 226);
+  for (int i = 0; i < 4; ++i) ClickAt(400, 176);
   EXPECT_EQ(Training.dummy, DummyMode::Computer);
   EXPECT_EQ(MatchState.gameMode, Career);
   EXPECT_EQ(MatchState.difficulty, 3);
-  ClickAt(400, 276);  // LEVEL
+  ClickAt(400, 226);  // LEVEL
   EXPECT_EQ(Training.computerLevel, 4);
   EXPECT_EQ(MatchState.difficulty, 4);
-  ClickAt(400, 276);
-  ClickAt(400, 276);
+  ClickAt(400, 226);
+  ClickAt(400, 226);
   EXPECT_EQ(Training.computerLevel, 1);
-  for (int i = 0; i < kDummyModeCount - 5; ++i) ClickAt(400, 226);
+  EXPECT_EQ(ChosenComputerTemperament, 0) << "the dummy character's own at first";
+  ClickAt(400, 276);  // TEMPER
+  EXPECT_EQ(Training.computerTemperament, 1);
+  EXPECT_EQ(ChosenComputerTemperament, 1);
+  for (int i = 0; i < kComputerTemperaments; ++i) ClickAt(400, 276);
+  EXPECT_EQ(Training.computerTemperament, 0) << "round the seven back to the character's own";
+  ClickAt(400, 276);
+  for (int i = 0; i < kDummyModeCount - 5; ++i) ClickAt(400, 176);
   EXPECT_EQ(Training.dummy, DummyMode::Stand);  // round the list
   EXPECT_EQ(MatchState.gameMode, TwoPlayers);
+  EXPECT_EQ(Training.computerTemperament, 1) << "kept for the next time the computer is chosen";
+  EXPECT_EQ(ChosenComputerTemperament, 0) << "only the computer dummy's";
   EXPECT_EQ(ScreenFlow.gameState, GameState::TrainingMenu);
 }
 
 TEST_F(TrainingMenus, ContinueReturnsToTheFightAndExitToThePick) {
   ScreenFlow.trainingMode = true;
   ScreenFlow.gameState = GameState::TrainingMenu;
-  ClickAt(400, 176);  // CONTINUE
+  ClickAt(400, 126);  // CONTINUE
   EXPECT_EQ(ScreenFlow.gameState, GameState::Fight);
   EXPECT_EQ(log, (std::vector<std::string>{"fight music play", "music fade"}));
 

@@ -241,23 +241,38 @@ Character BuildCharacter(int index) {
       hair.arcFrom = 62;
       hair.arcTo = 298;
       parts.push_back(hair);
+      // The skirt's band is the pelvis's; below the hips each half flares round its own thigh and
+      // goes where that thigh goes, so a kick lifts its half instead of passing through the cloth.
       parts.push_back(Part("skirt", Bone::Pelvis, PartPlace({0, 0, 0}),
-                           // Flared forward, so the stepping front thigh stays inside it.
-                           {{0.2, 0.16, 0.25, 0}, {0.08, 0.2, 0.31, 0.01}, {-0.12, 0.27, 0.35, 0.03},
-                            {-0.34, 0.34, 0.39, 0.06}, {-0.46, 0.37, 0.4, 0.07}},
-                           16, 64, 32));
+                           {{0.2, 0.16, 0.25, 0}, {0.08, 0.2, 0.31, 0.01}, {-0.04, 0.23, 0.34, 0.02}},
+                           16, 64, 16));
+      for (int side = 0; side < 2; ++side) {
+        parts.push_back(Part(std::string("skirt") + SideSuffix(side), Thigh(side), PartPlace({0, 0, 0}),
+                             {{0.06, 0.21, 0.22, 0}, {-0.12, 0.27, 0.26, 0.03}, {-0.3, 0.33, 0.29, 0.06},
+                              {-0.38, 0.35, 0.3, 0.07}},
+                             14, 32, 32));
+      }
       c.guardHeight = -0.05;
       c.stanceWidth = 0.85;
       break;
     }
     case 6: {  // Inspector: long coat and a hat
+      // Like the skirt: the coat's belt is the pelvis's and each tail hangs from its own thigh, open
+      // toward the other leg's front so that the coat stays open at the front.
       BodyPart coat = Part("coat", Bone::Pelvis, PartPlace({0, 0, 0}),
-                           {{0.2, 0.185, 0.285, 0}, {0.0, 0.21, 0.31, 0}, {-0.4, 0.26, 0.345, -0.02},
-                            {-0.82, 0.3, 0.37, -0.04}},
-                           16, 64, 48);
+                           {{0.2, 0.185, 0.285, 0}, {0.0, 0.21, 0.31, 0}, {-0.04, 0.215, 0.315, 0}},
+                           16, 64, 16);
       coat.arcFrom = 20;
       coat.arcTo = 340;
       parts.push_back(coat);
+      for (int side = 0; side < 2; ++side) {
+        BodyPart tail = Part(std::string("coat") + SideSuffix(side), Thigh(side), PartPlace({0, 0, 0}),
+                             {{0.06, 0.2, 0.24, 0}, {-0.36, 0.25, 0.26, -0.02}, {-0.78, 0.29, 0.28, -0.04}},
+                             14, 32, 48);
+        tail.arcFrom = side == 0 ? 20 : 90;
+        tail.arcTo = side == 0 ? 270 : 340;
+        parts.push_back(tail);
+      }
       parts.push_back(Part("hat", Bone::Head, PartPlace({0, 0, hc}),
                            {{0.41, 0, 0, 0}, {0.405, 0.14, 0.12, 0}, {0.38, 0.195, 0.175, 0},
                             {0.22, 0.212, 0.19, 0}, {0.08, 0.212, 0.19, 0}},

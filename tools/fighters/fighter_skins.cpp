@@ -305,18 +305,17 @@ Painter PainterFor(int index, const Palette& pal, const std::string& name) {
     const float streak = ValueNoise(89, static_cast<float>(u * 60), static_cast<float>(v * 3));
     return Scale(pal.hair, 0.75f + 0.4f * streak);
   };
-  if (name == "skirt") return [=](double u, double v) {
+  if (starts("skirt")) return [=](double u, double v) {
     Rgba c = Cloth(pal.trousers, u, v, 90, 0.1f);
     const double shine = std::max(0.0, 1 - std::abs(FromFront(u) - 0.1) * 5);
     c = Mix(c, Hex(0x5A5A6A), static_cast<float>(0.35 * shine));
-    if (v < 0.08) c = pal.top;
+    if (name == "skirt" && v < 0.25) c = pal.top;  // the band
     return c;
   };
-  if (name == "coat") return [=](double u, double v) {
+  if (starts("coat")) return [=](double u, double v) {
     Rgba c = Cloth(pal.top, u, v, 91, 0.06f);
-    if (v < 0.08) c = Scale(pal.top, 0.65f);                  // belt
-    if (std::abs(FromFront(u)) < 0.015 && v > 0.45) c = Scale(c, 0.6f);  // back vent (the coat's arc is centred on its back)
-    if (v > 0.95) c = Scale(c, 0.85f);
+    if (name == "coat" && v < 0.3) c = Scale(pal.top, 0.65f);  // belt
+    if (name != "coat" && v > 0.95) c = Scale(c, 0.85f);        // hem
     return c;
   };
   if (name == "hood") return [=](double u, double v) { return Cloth(Scale(pal.top, 0.9f), u, v, 92, 0.08f); };

@@ -203,6 +203,11 @@ class LineParser {
       if (!Number(words_[first + 1], condition.step)) return "usage: step S";
       return "";
     }
+    if (kind == "distance" && arguments == 1) {
+      condition.kind = Kind::Distance;
+      if (!Number(words_[first + 1], condition.distance)) return "usage: distance D";
+      return "";
+    }
     if (kind == "winner" && arguments == 1) {
       condition.kind = Kind::Winner;
       const std::string fighter = Lower(words_[first + 1]);

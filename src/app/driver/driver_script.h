@@ -11,7 +11,7 @@
 
 // Something about the running game that a script can wait for or insist on.
 struct ScriptCondition {
-  enum class Kind { State, Loading, Loaded, KeyDown, KeyUp, Active, Inactive, Fullscreen, Windowed, Message, Pointer, Step, Rumble, Winner, OnlineText };
+  enum class Kind { State, Loading, Loaded, KeyDown, KeyUp, Active, Inactive, Fullscreen, Windowed, Message, Pointer, Step, Rumble, Winner, OnlineText, Distance };
   Kind kind = Kind::State;
   GameState state = GameState::MainMenu;
   int virtualKey = 0;
@@ -19,6 +19,7 @@ struct ScriptCondition {
   int x = 0;         // Pointer: menu units
   int y = 0;
   double step = 0.0;  // Step: the FrameClock step of the last frame
+  double distance = 0.0;  // Distance: between the fighters, in the fight's units
   int pad = 0;        // Rumble: the script's pad, 0..3; Winner: the fighter, 0 or 1
 };
 

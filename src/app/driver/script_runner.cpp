@@ -285,6 +285,10 @@ void ScriptRunner::Run(const ScriptCommand& command) {
   }
 }
 
+namespace {
+constexpr float kDistanceTolerance = 0.05f;  // the frame data prints the distance to two decimals
+}  // namespace
+
 bool ScriptRunner::Holds(const ScriptCondition& condition) const {
   using Kind = ScriptCondition::Kind;
   switch (condition.kind) {
@@ -319,6 +323,8 @@ bool ScriptRunner::Holds(const ScriptCondition& condition) const {
       return VirtualPadRumble(condition.pad) > 0.0f;
     case Kind::Winner:
       return MatchState.winnerCharacter == MatchState.character[condition.pad];
+    case Kind::Distance:
+      return std::fabs(MatchState.distance - condition.distance) < kDistanceTolerance;
     case Kind::OnlineText:
       return (OnlineScreen.message + "\n" + OnlineScreen.detail).find(condition.text) != std::string::npos;
   }
@@ -359,6 +365,9 @@ std::string ScriptRunner::Describe(const ScriptCondition& condition) const {
       return "expected pad " + std::to_string(condition.pad + 1) + " to have rumbled";
     case Kind::Winner:
       return std::string("expected fighter ") + (condition.pad == 0 ? "one" : "two") + " to have won the last round";
+    case Kind::Distance:
+      return "expected the fighters " + std::to_string(condition.distance) + " apart, found " +
+             std::to_string(MatchState.distance);
     case Kind::OnlineText:
       return "expected the online screen to say \"" + condition.text + "\", it says \"" + OnlineScreen.message +
              "\" / \"" + OnlineScreen.detail + "\"";
