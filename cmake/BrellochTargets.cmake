@@ -18,14 +18,15 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 add_custom_target(brelloch_unit_tests)
 
-# brelloch_add_test(name SOURCES ... LIBS ... [LABEL unit|gl|content|audio])
+# brelloch_add_test(name SOURCES ... LIBS ... [LABEL unit|gl|content|audio] [ALONE])
 #   unit:    pure rules, no window, no content; also run under the sanitizers
 #   gl:      needs a display (the test command runs ctest under xvfb-run)
 #   content: needs the generated base/ tree
 #   audio:   opens OpenAL (null or loopback device)
+#   ALONE:   runs with no other test beside it (it keeps both cores busy and times its peer)
 # Tests run with the build folder as working directory, where base/ lives.
 function(brelloch_add_test name)
-  cmake_parse_arguments(T "" "LABEL" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "ALONE" "LABEL" "SOURCES;LIBS" ${ARGN})
   if(NOT T_LABEL)
     set(T_LABEL unit)
   endif()
@@ -36,7 +37,7 @@ function(brelloch_add_test name)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "ALSOFT_DRIVERS=null"
+    PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "ALSOFT_DRIVERS=null" RUN_SERIAL ${T_ALONE}
     DISCOVERY_TIMEOUT 60)
   if(T_LABEL STREQUAL "unit")
     add_dependencies(brelloch_unit_tests ${name})
