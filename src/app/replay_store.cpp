@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kExtension = ".replay";
+constexpr const char* kUnfinishedExtension = ".tmp";  // WriteFileAtomically's, left by a write that was killed
 
 // Oldest first: the names are the times the matches ended, so they sort by age.
 std::vector<fs::path> ReplayFiles() {
@@ -25,6 +26,16 @@ std::vector<fs::path> ReplayFiles() {
   }
   std::sort(files.begin(), files.end());
   return files;
+}
+
+// Each name is new, so a write killed halfway leaves its temporary file for good unless it is
+// cleared here.
+void RemoveUnfinishedReplays() {
+  std::error_code e;
+  for (fs::directory_iterator it(ReplayFolder(), e), end; !e && it != end; it.increment(e)) {
+    const fs::path& file = it->path();
+    if (file.extension() == kUnfinishedExtension && file.stem().extension() == kExtension) fs::remove(file, e);
+  }
 }
 
 // The local time to the microsecond: names never repeat, and they sort by age.
@@ -55,6 +66,7 @@ std::string StoreReplay(const Replay& replay, std::string& error) {
   }
   std::vector<fs::path> files = ReplayFiles();
   for (std::size_t i = 0; i + kKeptReplays < files.size(); ++i) fs::remove(files[i], e);
+  RemoveUnfinishedReplays();
   return path.string();
 }
 

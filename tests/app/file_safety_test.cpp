@@ -9,16 +9,22 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <vector>
 
+#include "app/bindings_file.h"
 #include "app/game_options.h"
+#include "app/replay_recorder.h"
+#include "app/replay_store.h"
 #include "app/settings.h"
 #include "fight/career_file.h"
+#include "fight/match_state.h"
 #include "save_loop_contents.h"
 #include "screens/screen_flow.h"
 
@@ -44,6 +50,11 @@ Bytes OptionsBytes(const GameOptions& options) {
   return {text.begin(), text.end()};
 }
 
+Bytes BindingsBytes(const FightBindings& bindings) {
+  const std::string text = BindingsText(bindings);
+  return {text.begin(), text.end()};
+}
+
 Bytes CareerBytes(const int (&values)[3]) {
   Bytes bytes;
   for (int value : values) {
@@ -59,9 +70,8 @@ fs::path ScratchFolder(const char* name) {
   return dir;
 }
 
-// Starts the helper and returns once its write loop runs; -1 on failure.
-pid_t StartSaveLoop(const fs::path& settings, const fs::path& career, const fs::path& options, int first,
-                    int start, int& readyPipe) {
+// Starts the helper on `folder` and returns once its write loop runs; -1 on failure.
+pid_t StartSaveLoop(const fs::path& folder, int first, int start, int& readyPipe) {
   int pipeEnds[2];
   if (::pipe(pipeEnds) != 0) return -1;
   posix_spawn_file_actions_t actions;
@@ -69,10 +79,8 @@ pid_t StartSaveLoop(const fs::path& settings, const fs::path& career, const fs::
   posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
   posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
   std::string program = BRELLOCH_SAVE_LOOP_HELPER;
-  std::string settingsArg = settings.string(), careerArg = career.string(), optionsArg = options.string();
-  std::string firstArg = std::to_string(first), startArg = std::to_string(start);
-  char* argv[] = {program.data(), settingsArg.data(), careerArg.data(), optionsArg.data(),
-                  firstArg.data(),  startArg.data(),    nullptr};
+  std::string folderArg = folder.string(), firstArg = std::to_string(first), startArg = std::to_string(start);
+  char* argv[] = {program.data(), folderArg.data(), firstArg.data(), startArg.data(), nullptr};
   pid_t child = -1;
   const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv, environ);
   posix_spawn_file_actions_destroy(&actions);
@@ -86,35 +94,73 @@ pid_t StartSaveLoop(const fs::path& settings, const fs::path& career, const fs::
   return child;
 }
 
+// The game's data folder (replays, career) inside `home` while it lives.
+class DataHomeAt {
+ public:
+  explicit DataHomeAt(const fs::path& home) {
+    if (const char* value = std::getenv("XDG_DATA_HOME")) saved_ = value;
+    ::setenv("XDG_DATA_HOME", home.c_str(), 1);
+  }
+  ~DataHomeAt() {
+    if (saved_) {
+      ::setenv("XDG_DATA_HOME", saved_->c_str(), 1);
+    } else {
+      ::unsetenv("XDG_DATA_HOME");
+    }
+  }
+  DataHomeAt(const DataHomeAt&) = delete;
+  DataHomeAt& operator=(const DataHomeAt&) = delete;
+
+ private:
+  std::optional<std::string> saved_;
+};
+
+std::vector<fs::path> FilesIn(const fs::path& folder, const std::string& extension) {
+  std::vector<fs::path> files;
+  std::error_code e;
+  for (fs::directory_iterator it(folder, e), end; !e && it != end; it.increment(e)) {
+    if (it->path().extension() == extension) files.push_back(it->path());
+  }
+  return files;
+}
+
 TEST(FileSafetyTest, AKillDuringTheExitWritesLeavesTheOldOrTheNewCompleteFile) {
   const fs::path dir = ScratchFolder("kill-saves");
-  // In the helper's order: settings, career, options.
-  const fs::path paths[3] = {dir / "menu.inf", dir / "fight.inf", dir / "options.cfg"};
-  const Bytes choices[3][2] = {
+  // In the helper's order: settings, career, options, bindings; then a replay among the others.
+  constexpr int kFiles = 4;
+  const fs::path paths[kFiles] = {dir / "menu.inf", dir / "fight.inf", dir / "options.cfg", dir / "controls.cfg"};
+  const Bytes choices[kFiles][2] = {
       {SettingsBytes(save_loop::kSettings[0]), SettingsBytes(save_loop::kSettings[1])},
       {CareerBytes(save_loop::kCareer[0]), CareerBytes(save_loop::kCareer[1])},
       {OptionsBytes(save_loop::kOptions[0]), OptionsBytes(save_loop::kOptions[1])},
+      {BindingsBytes(save_loop::Bindings(0)), BindingsBytes(save_loop::Bindings(1))},
   };
+  const Bytes replayChoices[2] = {ReplayBytes(save_loop::RecordedReplay(0)),
+                                  ReplayBytes(save_loop::RecordedReplay(1))};
+  const fs::path replays = dir / "data" / "brelloch" / "replays";
   Settings = save_loop::kSettings[0];
   ScreenFlow = ScreenFlowState{};
   WriteSettingsTo(paths[0].string());
   ASSERT_TRUE(WriteCareerFile(paths[1].string(), save_loop::kCareer[0]));
   UserOptions = save_loop::kOptions[0];
   ASSERT_TRUE(WriteGameOptionsTo(paths[2].string()));
+  ActiveFightBindings = save_loop::Bindings(0);
+  ASSERT_TRUE(WriteBindingsTo(paths[3].string()));
 
   std::mt19937 random(20261209);
   // One pass of the helper takes a few milliseconds on a disk (the flushes): kills land anywhere in
   // its first few passes.
   std::uniform_int_distribution<int> delayMicroseconds(0, 20000);
-  int seen[3][2] = {};  // [file][content]
+  int seen[kFiles + 1][2] = {};  // [file or replays][content]
+  int cutShort = 0;              // kills that left a temporary file: they landed inside a write
   constexpr int kKills = 250;
   for (int kill = 0; kill < kKills; ++kill) {
     // Each file in turn is written first, with the content it does not hold, so that a kill after
     // that write shows.
-    const int start = kill % 3;
-    const int first = FileBytes(paths[start]) == choices[start][0] ? 1 : 0;
+    const int start = kill % (kFiles + 1);
+    const int first = start < kFiles && FileBytes(paths[start]) == choices[start][0] ? 1 : kill / 5 % 2;
     int readyPipe = -1;
-    const pid_t child = StartSaveLoop(paths[0], paths[1], paths[2], first, start, readyPipe);
+    const pid_t child = StartSaveLoop(dir, first, start, readyPipe);
     ASSERT_GT(child, 0) << "could not start " << BRELLOCH_SAVE_LOOP_HELPER;
     ::usleep(static_cast<useconds_t>(delayMicroseconds(random)));
     ::kill(child, SIGKILL);
@@ -123,18 +169,35 @@ TEST(FileSafetyTest, AKillDuringTheExitWritesLeavesTheOldOrTheNewCompleteFile) {
     ::close(readyPipe);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the helper stopped by itself on kill " << kill;
 
-    for (int file = 0; file < 3; ++file) {
+    for (int file = 0; file < kFiles; ++file) {
       const Bytes bytes = FileBytes(paths[file]);
       ASSERT_TRUE(bytes == choices[file][0] || bytes == choices[file][1])
           << paths[file].filename() << " cut to " << bytes.size() << " bytes on kill " << kill;
       ++seen[file][bytes == choices[file][1]];
     }
+    // A replay is a new file: every one found is complete, whatever was being stored at the kill.
+    for (const fs::path& replay : FilesIn(replays, ".replay")) {
+      const Bytes bytes = FileBytes(replay);
+      ASSERT_TRUE(bytes == replayChoices[0] || bytes == replayChoices[1])
+          << replay.filename() << " cut to " << bytes.size() << " bytes on kill " << kill;
+      ++seen[kFiles][bytes == replayChoices[1]];
+    }
+    if (!FilesIn(dir, ".tmp").empty() || !FilesIn(replays, ".tmp").empty()) ++cutShort;
   }
   // Both contents turned up in every file: the kills did land in the middle of the writing.
-  for (int file = 0; file < 3; ++file) {
-    EXPECT_GT(seen[file][0], 0) << paths[file].filename();
-    EXPECT_GT(seen[file][1], 0) << paths[file].filename();
+  for (int file = 0; file <= kFiles; ++file) {
+    EXPECT_GT(seen[file][0], 0) << (file < kFiles ? paths[file].filename() : "replays");
+    EXPECT_GT(seen[file][1], 0) << (file < kFiles ? paths[file].filename() : "replays");
   }
+  EXPECT_GT(cutShort, 0);
+  // The next store keeps the newest and clears what killed ones left behind.
+  {
+    const DataHomeAt dataHome(dir / "data");
+    std::string error;
+    EXPECT_FALSE(StoreReplay(save_loop::RecordedReplay(0), error).empty()) << error;
+  }
+  EXPECT_EQ(FilesIn(replays, ".replay").size(), static_cast<std::size_t>(kKeptReplays));
+  EXPECT_TRUE(FilesIn(replays, ".tmp").empty());
   fs::remove_all(dir);
 }
 
@@ -171,40 +234,79 @@ class FullDiskTest : public ::testing::Test {
   bool mounted_ = false;
 };
 
-TEST_F(FullDiskTest, WritingOntoAFullDiskKeepsTheOldFilesAndSaysSo) {
-  const fs::path settingsPath = dir_ / "menu.inf", careerPath = dir_ / "fight.inf", optionsPath = dir_ / "options.cfg";
-  WriteSettingsTo(settingsPath.string());
-  ASSERT_TRUE(WriteCareerFile(careerPath.string(), save_loop::kCareer[0]));
+// How often `text` holds `part`.
+int Occurrences(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
+  return count;
+}
+
+TEST_F(FullDiskTest, WritingOntoAFullDiskKeepsTheOldFilesAndSaysSoOnce) {
+  const fs::path paths[4] = {dir_ / "menu.inf", dir_ / "fight.inf", dir_ / "options.cfg", dir_ / "controls.cfg"};
+  WriteSettingsTo(paths[0].string());
+  ASSERT_TRUE(WriteCareerFile(paths[1].string(), save_loop::kCareer[0]));
   UserOptions = save_loop::kOptions[0];
-  ASSERT_TRUE(WriteGameOptionsTo(optionsPath.string()));
+  ASSERT_TRUE(WriteGameOptionsTo(paths[2].string()));
+  ActiveFightBindings = save_loop::Bindings(0);
+  ASSERT_TRUE(WriteBindingsTo(paths[3].string()));
   FillTheDisk();
 
   Settings = save_loop::kSettings[1];
   ::testing::internal::CaptureStderr();
-  WriteSettingsTo(settingsPath.string());
-  const bool careerWritten = WriteCareerFile(careerPath.string(), save_loop::kCareer[1]);
+  WriteSettingsTo(paths[0].string());
+  const bool careerWritten = WriteCareerFile(paths[1].string(), save_loop::kCareer[1]);
   UserOptions = save_loop::kOptions[1];
-  const bool optionsWritten = WriteGameOptionsTo(optionsPath.string());
+  const bool optionsWritten = WriteGameOptionsTo(paths[2].string());
+  ActiveFightBindings = save_loop::Bindings(1);
+  const bool bindingsWritten = WriteBindingsTo(paths[3].string());
   const std::string said = ::testing::internal::GetCapturedStderr();
 
   EXPECT_FALSE(careerWritten);
   EXPECT_FALSE(optionsWritten);
-  EXPECT_EQ(FileBytes(optionsPath), OptionsBytes(save_loop::kOptions[0]));
-  EXPECT_FALSE(fs::exists(optionsPath.string() + ".tmp"));
-  EXPECT_EQ(FileBytes(settingsPath), SettingsBytes(save_loop::kSettings[0]));
-  EXPECT_EQ(FileBytes(careerPath), CareerBytes(save_loop::kCareer[0]));
-  EXPECT_FALSE(fs::exists(settingsPath.string() + ".tmp"));
-  EXPECT_FALSE(fs::exists(careerPath.string() + ".tmp"));
+  EXPECT_FALSE(bindingsWritten);
+  EXPECT_EQ(FileBytes(paths[0]), SettingsBytes(save_loop::kSettings[0]));
+  EXPECT_EQ(FileBytes(paths[1]), CareerBytes(save_loop::kCareer[0]));
+  EXPECT_EQ(FileBytes(paths[2]), OptionsBytes(save_loop::kOptions[0]));
+  EXPECT_EQ(FileBytes(paths[3]), BindingsBytes(save_loop::Bindings(0)));
   const std::string noSpace = std::strerror(ENOSPC);
-  EXPECT_NE(said.find("Could not save " + settingsPath.string() + " (" + noSpace + "); the previous file is kept.\n"),
-            std::string::npos)
-      << said;
-  EXPECT_NE(said.find("Could not save " + optionsPath.string() + " (" + noSpace + "); the previous file is kept.\n"),
-            std::string::npos)
-      << said;
-  EXPECT_NE(said.find("Could not save " + careerPath.string() + " (" + noSpace + "); the previous file is kept.\n"),
-            std::string::npos)
-      << said;
+  for (const fs::path& path : paths) {
+    EXPECT_FALSE(fs::exists(path.string() + ".tmp")) << path;
+    EXPECT_EQ(Occurrences(said, "Could not save " + path.string() + " (" + noSpace + "); the previous file is kept.\n"), 1)
+        << said;
+  }
+}
+
+// Finished matches stored onto a full disk: the replays already kept stay whole, nothing half
+// written is left, and the player is told once that replays are not kept.
+TEST_F(FullDiskTest, ReplaysOfMatchesFinishedOnAFullDiskAreDroppedAndSaidOnce) {
+  std::optional<DataHomeAt> dataHome(dir_);
+  const fs::path folder = ReplayFolder();
+  const auto recordMatch = [] {
+    MatchState.seed = 99;
+    MatchState.gameMode = 0;
+    MatchState.difficulty = 3;
+    MatchState.arena = 2;
+    BeginReplayRecording();
+    const FighterCommand commands[2] = {};
+    for (int frame = 0; frame < 600; ++frame) RecordReplayFrame(1.67f, true, commands);
+    StoreFinishedReplay();
+  };
+  recordMatch();
+  const std::vector<fs::path> kept = FilesIn(folder, ".replay");
+  ASSERT_EQ(kept.size(), 1u);
+  const Bytes keptBytes = FileBytes(kept[0]);
+  FillTheDisk();
+
+  ::testing::internal::CaptureStderr();
+  recordMatch();
+  recordMatch();
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  dataHome.reset();
+
+  EXPECT_EQ(FilesIn(folder, ".replay"), kept);
+  EXPECT_EQ(FileBytes(kept[0]), keptBytes);
+  EXPECT_TRUE(FilesIn(folder, ".tmp").empty());
+  EXPECT_EQ(Occurrences(said, "replays are not kept"), 1) << said;
 }
 
 }  // namespace
