@@ -1,11 +1,23 @@
 // Writes small valid files of every kind the fuzz targets read, one folder per target:
 //   fuzz_seeds <folder>
-#include <cmath>
-#include <string>
+#include <stdlib.h>
 #include <sys/stat.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
 
 #include "audio_common/ogg_writer.h"
 #include "audio_common/wav_writer.h"
+#include "app/game_options.h"
+#include "app/match_runner.h"
+#include "app/replay_recorder.h"
+#include "app/replay_store.h"
+#include "fight/fight.h"
+#include "fight/headless_hooks.h"
+#include "fight/roster.h"
 #include "net/net_messages.h"
 #include "render/sample_files.h"
 
@@ -38,6 +50,34 @@ Bytes Paletted8BitBmp() {
   return w.bytes;
 }
 
+// The start of a real match, recorded and stored as the game does when a match is finished: a few
+// hundred frames of random commands (fighter two is the computer's unless two players fight).
+void SeedReplay(const std::string& root, const std::string& name, const MatchSetup& setup, int frames) {
+  namespace fs = std::filesystem;
+  const std::string dataHome = root + "/replay-store";
+  ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+  MatchRunner runner(setup);
+  runner.Start();
+  BeginReplayRecording();
+  std::mt19937 random(setup.seed);
+  FighterCommand commands[2];
+  for (int frame = 0; frame < frames; ++frame) {
+    if (frame % 7 == 0) {
+      commands[0].held = static_cast<std::uint8_t>(random() % 64);
+      commands[1].held = static_cast<std::uint8_t>(random() % 64);
+    }
+    RecordReplayFrame(setup.step, true, commands);
+    if (!runner.RunFrame(commands)) break;
+  }
+  StoreFinishedReplay();
+  EndFight(false);
+  const std::string stored = NewestReplayPath();
+  const std::string folder = root + "/fuzz_replay";
+  fs::create_directories(folder);
+  fs::rename(stored, folder + "/" + name);
+  fs::remove_all(dataHome);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,6 +105,11 @@ int main(int argc, char** argv) {
   Seed(root, "fuzz_bindings", "controls.cfg",
        TextBytes("# Brelloch controls\none.forward.key=B\none.forward.pad=DpadRight\none.block.key=Space\n"
                  "one.head.pad=X\ntwo.back.key=Right\ntwo.leg.pad=LeftTrigger\nsingle-pad=fighter-one\n"));
+  GameOptions options;
+  Seed(root, "fuzz_options", "default.cfg", TextBytes(GameOptionsText(options)));
+  options.windowed = 1;
+  options.onlineInputDelay = 0;
+  Seed(root, "fuzz_options", "windowed.cfg", TextBytes("# by hand\r\n" + GameOptionsText(options) + "vsync = 0\n"));
   Seed(root, "fuzz_career", "fight.inf", {3, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0});
   const std::string wav = root + "/fuzz_wav", ogg = root + "/fuzz_ogg";
   mkdir(wav.c_str(), 0755);
@@ -79,5 +124,20 @@ int main(int argc, char** argv) {
   Seed(root, "fuzz_net_message", "inputs", EncodeInputs(inputs));
   Seed(root, "fuzz_net_message", "hello", EncodeHello({kNetProtocolVersion, "1.0.0", 99}));
   Seed(root, "fuzz_net_message", "hash", EncodeStateHash({60, 12345}));
+  HeadlessFightHooks quietHooks;
+  SetFightHooks(&quietHooks);
+  LoadRoster();
+  MatchSetup quick;
+  quick.seed = 7;
+  SeedReplay(root, "quick.replay", quick, 400);
+  MatchSetup twoPlayers;
+  twoPlayers.gameMode = 2;
+  twoPlayers.arena = 5;
+  twoPlayers.characters[0] = 6;
+  twoPlayers.characters[1] = 3;
+  twoPlayers.step = 2.5f;
+  twoPlayers.seed = 31337;
+  SeedReplay(root, "two_players.replay", twoPlayers, 250);
+  SetFightHooks(nullptr);
   return 0;
 }
