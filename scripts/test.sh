@@ -25,7 +25,9 @@ echo "== Stage 2: unit tests under AddressSanitizer and UndefinedBehaviorSanitiz
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBRELLOCH_SANITIZE=ON \
   -DBRELLOCH_CONTENT=OFF -DBRELLOCH_BENCH=OFF
 cmake --build build-asan -j"$jobs" --target brelloch_unit_tests
+# Leaks are checked; only the third-party libraries' own are suppressed (tests/sanitizers/lsan.supp).
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+   LSAN_OPTIONS=suppressions="$root/tests/sanitizers/lsan.supp":print_suppressions=0 \
    ctest --output-on-failure -j"$jobs" -L unit --timeout 1200)
 
 echo "== Stage 3: fuzz targets of the file readers, 10 s each =="
