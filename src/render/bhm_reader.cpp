@@ -70,6 +70,9 @@ bool ReadMesh(ByteReader& in, std::size_t start, std::size_t end, ModelMesh& mes
   if (!inside(triangleOffset, triangles, TriangleRecordSize)) return false;
   if (!inside(texCoordOffset, vertices, TexCoordRecordSize)) return false;
   if (!inside(vertexOffset, static_cast<long long>(frames) * vertices, VertexRecordSize)) return false;
+  // A mesh without vertices takes no bytes per frame, yet each frame still costs a slot: no more
+  // frames than the mesh has bytes.
+  if (vertices == 0 && static_cast<std::size_t>(frames) > extent) return false;
 
   mesh.frameCount = frames;
   mesh.vertexCount = vertices;

@@ -156,6 +156,20 @@ TEST(BhmReader, HugeTagCountWithoutFramesIsRefused) {
   EXPECT_TRUE(part.links.empty());
 }
 
+TEST(BhmReader, HugeFrameCountOfAMeshWithoutVerticesIsRefused) {
+  SampleBhm model = OneTriangleModel();
+  model.meshes[0].frames = {{}, {}};
+  model.meshes[0].triangles.clear();
+  model.meshes[0].texCoords.clear();
+  ByteWriter patch;
+  patch.bytes = WriteBhm(model);
+  ModelPart part;
+  ASSERT_TRUE(ReadBhm(patch.bytes.data(), patch.bytes.size(), part));
+  patch.PatchI32(108 + 2 * 56 + 2 * 112 + 72, 0x7fffffff);  // found by fuzzing: sized 8 GB of frame slots
+  EXPECT_FALSE(ReadBhm(patch.bytes.data(), patch.bytes.size(), part));
+  EXPECT_TRUE(part.meshes.empty());
+}
+
 TEST(BhmReader, MeshSizeMustCoverAtLeastItsHeaderWhenAnotherMeshFollows) {
   SampleBhm model = OneTriangleModel();
   model.meshes.push_back(model.meshes[0]);
