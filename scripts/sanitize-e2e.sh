@@ -31,7 +31,7 @@ trap 'rm -rf "$scratch"' EXIT
 # The game's config and data folders are a scratch folder's, so no player's options are touched.
 (cd build-asan && XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
    LD_PRELOAD="$preload" ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:verify_asan_link_order=0 \
-   LSAN_OPTIONS=suppressions="$root/tests/sanitizers/lsan.supp":print_suppressions=${BRELLOCH_PRINT_SUPPRESSIONS:-0} \
+   LSAN_OPTIONS=suppressions="$root/tests/sanitizers/lsan.supp":print_suppressions=0 \
    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
    xvfb-run -a -s "-screen 0 1024x768x24" \
    ctest --output-on-failure -j"$jobs" --timeout 1800 -R "DriverEndToEnd|ScreensEndToEnd|DamagedContent")
