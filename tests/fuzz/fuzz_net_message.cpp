@@ -15,6 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case NetMessageType::Refuse: again = EncodeRefuse(message.refuse); break;
     case NetMessageType::Inputs: again = EncodeInputs(message.inputs); break;
     case NetMessageType::StateHash: again = EncodeStateHash(message.stateHash); break;
+    case NetMessageType::MatchEnd: again = EncodeMatchEnd(message.stateHash); break;
+    case NetMessageType::Desync: again = EncodeDesync(message.stateHash.tick); break;
     case NetMessageType::Leave: again = EncodeLeave(); break;
     case NetMessageType::Setup: again = EncodeSetup(message.setup); break;
   }
