@@ -4,7 +4,7 @@
 # at random for each fight, as the game draws them. After every fight the game's resident memory
 # and its live GL textures and display lists and OpenAL sources and buffers are recorded, and the
 # run fails unless they stay flat.
-#   scripts/soak-driver.sh              100 whole matches (hours: one to five minutes each on two cores)
+#   scripts/soak-driver.sh              100 whole matches (one to three hours on two cores)
 #   scripts/soak-driver.sh 3            a short check
 #   scripts/soak-driver.sh --quick 3    fights left from the pause menu after a few seconds of blows
 #                                       (the default suite's DriverSoakQuick, well under a minute)
@@ -56,7 +56,10 @@ find "$soak/base" -name '*.inf' -delete
       echo "expect state Pause"
       echo "click 400 376"            # EXIT
     else
-      for ((strike = 0; strike < 200; ++strike)); do echo "key press Z"; echo "frames 16"; done
+      echo "repeat 200 until state MainMenu"
+      echo "key press Z"
+      echo "frames 16"
+      echo "end"
       echo "key up B"
     fi
     echo "until state MainMenu within 6000"

@@ -121,6 +121,32 @@ TEST(DriverScriptTest, ReadsTheTapAndThePadCommands) {
   EXPECT_DOUBLE_EQ(c[9].condition.distance, 3.5);
 }
 
+// Each repeat knows the command after its end, and each end its repeat, nested ones included.
+TEST(DriverScriptTest, RepeatsPairWithTheirEnds) {
+  const ParsedScript script = ParseDriverScript(
+      "repeat 200 until state PreFight\n"
+      "  key press Z\n"
+      "  repeat 2\n"
+      "    frames 8\n"
+      "  end\n"
+      "end\n"
+      "close\n");
+  ASSERT_EQ(script.error, "");
+  const auto& c = script.commands;
+  ASSERT_EQ(c.size(), 7u);
+  EXPECT_EQ(c[0].op, ScriptOp::Repeat);
+  EXPECT_EQ(c[0].count, 200);
+  EXPECT_TRUE(c[0].conditional);
+  EXPECT_EQ(c[0].condition.state, GameState::PreFight);
+  EXPECT_EQ(c[0].jump, 6u);
+  EXPECT_FALSE(c[2].conditional);
+  EXPECT_EQ(c[2].count, 2);
+  EXPECT_EQ(c[2].jump, 5u);
+  EXPECT_EQ(c[4].op, ScriptOp::End);
+  EXPECT_EQ(c[4].jump, 2u);
+  EXPECT_EQ(c[5].jump, 0u);
+}
+
 TEST(DriverScriptTest, ReportsTheFirstBadLineAndKeepsNothing) {
   const struct {
     const char* source;
@@ -145,6 +171,11 @@ TEST(DriverScriptTest, ReportsTheFirstBadLineAndKeepsNothing) {
       {"pad axis 1 LeftX 40000\n", "1: an axis value runs from -32768 to 32767"},
       {"tap 10 600\n", "1: the point lies outside the 800 x 600 menu"},
       {"expect rumble 0\n", "1: usage: rumble N (N 1 to 4)"},
+      {"repeat\nend\n", "1: usage: repeat N [until CONDITION]"},
+      {"repeat 3 while loaded\nend\n", "1: usage: repeat N [until CONDITION]"},
+      {"repeat 3 until\nend\n", "1: a condition is missing"},
+      {"frames 1\nend\n", "2: 'end' without its 'repeat'"},
+      {"repeat 2\nrepeat 3\nframes 1\nend\n", "1: 'repeat' without its 'end'"},
   };
   for (const auto& c : cases) {
     const ParsedScript script = ParseDriverScript(c.source);

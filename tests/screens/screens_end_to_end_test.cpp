@@ -54,11 +54,15 @@ int WhitePixels(const Image& image, double x0, double y0, double x1, double y1) 
 // Under the story's pictures and the fight: the strip from 96 to 124 of the 800 × 600 overlay.
 int WhitePixelsUnderTheStory(const Image& image) { return WhitePixels(image, 0.1, 0.78, 0.9, 0.85); }
 
-// Fighter one walks in and strikes at the head at a pace that never tires it.
-std::string StrikeWhileWalkingIn(int strikes) {
-  std::string s = "key down B\n";
-  for (int i = 0; i < strikes; ++i) s += "key press Z\nframes 16\n";
-  return s + "key up B\n";
+// Fighter one walks in and strikes at the head at a pace that never tires it, until the match has
+// led to the given screen (or the strikes are spent).
+std::string StrikeWhileWalkingIn(int strikes, const char* until) {
+  return "key down B\n"
+         "repeat " + std::to_string(strikes) + " until state " + until + "\n"
+         "  key press Z\n"
+         "  frames 16\n"
+         "end\n"
+         "key up B\n";
 }
 
 // Buttons, at their middles in pointer units.
@@ -221,7 +225,7 @@ TEST_F(ScreensEndToEnd, ATwoPlayerMatchReturnsToTheSetUpScreen) {
                              "click 740 566\n"  // NEXT
                              "expect state Fight\n"
                              "wait 4\n" +
-                             StrikeWhileWalkingIn(110) +
+                             StrikeWhileWalkingIn(110, "TwoPlayerSetup") +
                              "until state TwoPlayerSetup within 4000\n"
                              "wait 1\n"
                              "screenshot after-match.png\n"
@@ -237,7 +241,7 @@ TEST_F(ScreensEndToEnd, AQuickFightPlayedToItsEndReturnsToTheMainMenu) {
                              "click 740 566\n"  // NEXT
                              "expect state Fight\n"
                              "wait 4\n" +
-                             StrikeWhileWalkingIn(200) +
+                             StrikeWhileWalkingIn(200, "MainMenu") +
                              "until state MainMenu within 6000\n"
                              "close\n";
   ASSERT_EQ(Run(script), 0) << errors_;
@@ -254,7 +258,7 @@ TEST_F(ScreensEndToEnd, AWonCareerMatchIsSavedAtExitAndLoadGameResumesWithTheSto
                              "click 740 566\n"
                              "expect state Fight\n"
                              "wait 12\n" +
-                             StrikeWhileWalkingIn(200) +
+                             StrikeWhileWalkingIn(200, "PreFight") +
                              "until state PreFight within 4000\n"
                              "wait 2\n"
                              "screenshot next-versus.png\n"
@@ -344,4 +348,31 @@ TEST_F(ScreensEndToEnd, TheCareerFightsOpeningLineShowsWhileItIsSpokenWithTheSou
   }
   EXPECT_LT(white[0], 50) << "no subtitles with the option off and the sound on";
   EXPECT_GT(white[1], white[0] + 300) << "the spoken line shows with the sound off";
+}
+
+// A won career match leads to the versus screen while the next story is told: with subtitles on,
+// the line being spoken prints above the arena's name, and once the story has been told, nothing does.
+TEST_F(ScreensEndToEnd, TheVersusScreenAfterAWonMatchShowsTheStoryLineBeingSpoken) {
+  const std::string script = std::string(kStart) +
+                             "click 85 440\n"   // CAREER
+                             "click 400 276\n"  // NEW GAME
+                             "click 400 176\n"  // EASY
+                             "click 740 566\n"  // NEXT
+                             "expect state PreFight\n"
+                             "click 740 566\n"
+                             "expect state Fight\n"
+                             "wait 12\n" +
+                             StrikeWhileWalkingIn(200, "PreFight") +
+                             "expect state PreFight\n"
+                             // "The Kingpin went down hard, and the block went quiet." from 0.25 s to 3.76 s
+                             "wait 2\n"
+                             "screenshot spoken.png\n"
+                             "wait 26\n"        // the story ends at 26.73 s
+                             "screenshot told.png\n";
+  ASSERT_EQ(RunInConfig(script, "config", "subtitles=1\n", true), 0) << errors_;
+  // Above the arena's name: the top tenth of the picture.
+  const int spoken = WhitePixels(Screenshot("spoken.png"), 0.05, 0.0, 0.95, 0.1);
+  const int told = WhitePixels(Screenshot("told.png"), 0.05, 0.0, 0.95, 0.1);
+  EXPECT_LT(told, 50) << "nothing is being said";
+  EXPECT_GT(spoken, told + 300) << "the spoken line shows";
 }

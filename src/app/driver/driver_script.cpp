@@ -107,6 +107,8 @@ class LineParser {
     if (verb == "tap") return Point(ScriptOp::Tap);
     if (verb == "pad") return Pad();
     if (verb == "resources") return Resources();
+    if (verb == "repeat") return Repeat();
+    if (verb == "end") return Bare(ScriptOp::End);
     return "unknown command '" + words_[0] + "'";
   }
 
@@ -318,6 +320,18 @@ class LineParser {
     return "";
   }
 
+  // "repeat N [until CONDITION]": the lines up to its "end", N times at most, and no more once
+  // the condition holds (it is checked before each pass).
+  std::string Repeat() {
+    command_.op = ScriptOp::Repeat;
+    const char* usage = "usage: repeat N [until CONDITION]";
+    if (words_.size() < 2 || !WholeNumber(words_[1], command_.count) || command_.count < 0) return usage;
+    if (words_.size() == 2) return "";
+    if (Lower(words_[2]) != "until") return usage;
+    command_.conditional = true;
+    return Condition(3, words_.size());
+  }
+
   std::string Resources() {
     command_.op = ScriptOp::Resources;
     if (words_.size() != 2) return "usage: resources FILE";
@@ -328,6 +342,12 @@ class LineParser {
   std::vector<std::string> words_;
   ScriptCommand& command_;
 };
+
+ParsedScript& Failed(ParsedScript& script, int line, const std::string& error) {
+  script.error = std::to_string(line) + ": " + error;
+  script.commands.clear();
+  return script;
+}
 
 }  // namespace
 
@@ -347,26 +367,28 @@ const char* GameStateName(GameState state) {
 
 ParsedScript ParseDriverScript(const std::string& source) {
   ParsedScript script;
+  std::vector<std::size_t> openRepeats;  // indices of the repeats whose end is still to come
   std::istringstream lines(source);
   std::string line;
   int number = 0;
   while (std::getline(lines, line)) {
     ++number;
     std::vector<std::string> words;
-    if (!SplitWords(line, words)) {
-      script.error = std::to_string(number) + ": unclosed quote";
-      return script;
-    }
+    if (!SplitWords(line, words)) return Failed(script, number, "unclosed quote");
     if (words.empty()) continue;
     ScriptCommand command;
     command.line = number;
     const std::string error = LineParser(std::move(words), command).Parse();
-    if (!error.empty()) {
-      script.error = std::to_string(number) + ": " + error;
-      script.commands.clear();
-      return script;
+    if (!error.empty()) return Failed(script, number, error);
+    if (command.op == ScriptOp::Repeat) openRepeats.push_back(script.commands.size());
+    if (command.op == ScriptOp::End) {
+      if (openRepeats.empty()) return Failed(script, number, "'end' without its 'repeat'");
+      command.jump = openRepeats.back();
+      script.commands[openRepeats.back()].jump = script.commands.size() + 1;
+      openRepeats.pop_back();
     }
     script.commands.push_back(std::move(command));
   }
+  if (!openRepeats.empty()) return Failed(script, script.commands[openRepeats.back()].line, "'repeat' without its 'end'");
   return script;
 }

@@ -52,6 +52,8 @@ enum class ScriptOp {
   PadPress,        // down, one frame, up
   PadAxisValue,    // pad, axis, x: the value
   Resources,       // text: the file a line of resource counts is added to
+  Repeat,          // count passes at most, while the condition (if conditional) does not hold; jump: after its End
+  End,             // jump: its Repeat
 };
 
 struct ScriptCommand {
@@ -68,6 +70,8 @@ struct ScriptCommand {
   PadAxis axis = PadAxis::LeftX;
   std::string text;
   ScriptCondition condition;
+  bool conditional = false;  // Repeat: "until CONDITION" was given
+  std::size_t jump = 0;      // Repeat, End: the index of the command control passes to
 };
 
 struct ParsedScript {

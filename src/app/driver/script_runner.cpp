@@ -13,7 +13,7 @@
 #include "screens/online_screen_rules.h"
 
 ScriptRunner::ScriptRunner(std::vector<ScriptCommand> commands, std::string scriptName)
-    : commands_(std::move(commands)), scriptName_(std::move(scriptName)) {
+    : commands_(std::move(commands)), scriptName_(std::move(scriptName)), passesLeft_(commands_.size(), 0) {
   RunLeadingSettings();
 }
 
@@ -63,7 +63,12 @@ bool ScriptRunner::NextMessage(WindowMessage& message) {
       continue;
     }
     if (next_ < commands_.size()) {
-      Run(commands_[next_++]);
+      const ScriptOp op = commands_[next_].op;
+      if (op == ScriptOp::Repeat || op == ScriptOp::End) {
+        Loop(next_);
+      } else {
+        Run(commands_[next_++]);
+      }
       continue;
     }
     if (!closeSent_) {
@@ -74,6 +79,19 @@ bool ScriptRunner::NextMessage(WindowMessage& message) {
     StartFrame();
     return false;
   }
+}
+
+void ScriptRunner::Loop(std::size_t index) {
+  const ScriptCommand& command = commands_[index];
+  const std::size_t repeat = command.op == ScriptOp::Repeat ? index : command.jump;
+  if (command.op == ScriptOp::Repeat) passesLeft_[repeat] = command.count;
+  const ScriptCommand& loop = commands_[repeat];
+  if (passesLeft_[repeat] == 0 || (loop.conditional && Holds(loop.condition))) {
+    next_ = loop.jump;  // past the end
+    return;
+  }
+  --passesLeft_[repeat];
+  next_ = repeat + 1;
 }
 
 void ScriptRunner::StartFrame() {
@@ -282,6 +300,9 @@ void ScriptRunner::Run(const ScriptCommand& command) {
       if (!out) Fail(command.line, "resources: cannot write " + command.text);
       return;
     }
+    case ScriptOp::Repeat:
+    case ScriptOp::End:
+      return;  // they choose the next command: Loop()
   }
 }
 

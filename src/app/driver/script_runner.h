@@ -38,6 +38,8 @@ class ScriptRunner : public Automation {
   // Settings at the top of the script apply before the game starts (the window is created then).
   void RunLeadingSettings();
   void Run(const ScriptCommand& command);
+  // Repeat and End: where the script goes on.
+  void Loop(std::size_t index);
   void StartFrame();
   void Fail(int line, const std::string& why);
   bool Holds(const ScriptCondition& condition) const;
@@ -51,6 +53,7 @@ class ScriptRunner : public Automation {
   std::vector<ScriptCommand> commands_;
   std::string scriptName_;
   std::size_t next_ = 0;
+  std::vector<int> passesLeft_;  // by the index of each running repeat
 
   std::deque<WindowMessage> pending_;     // sent before anything else
   int framesToRun_ = 0;
