@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   constexpr int kChunkBytes = 4096;
   std::vector<char> chunk(kChunkBytes);
   // A few loops through a short track, or the first chunks of a long one.
-  for (int refill = 0, rewinds = 0; refill < 16 && rewinds < 3; ++refill) {
+  for (int refill = 0, rewinds = 0; refill < 8 && rewinds < 3; ++refill) {
     int bytesRead = -1;
     const auto result = decoder.Decode(chunk.data(), kChunkBytes, bytesRead);
     FUZZ_CHECK(bytesRead >= 0 && bytesRead <= kChunkBytes);
