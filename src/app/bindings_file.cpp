@@ -1,6 +1,5 @@
 #include "app/bindings_file.h"
 
-#include <iostream>
 #include <sstream>
 
 #include "app/atomic_file.h"
@@ -172,14 +171,7 @@ FightBindings BindingsFromText(const std::string& text, std::string* problems) {
 }
 
 void ReadBindingsFrom(const std::string& path) {
-  std::string text;
-  if (!ReadWholeFile(path, text)) {
-    ActiveFightBindings = DefaultFightBindings();
-    return;
-  }
-  std::string problems;
-  ActiveFightBindings = BindingsFromText(text, &problems);
-  if (!problems.empty()) std::cerr << path << ":\n" << problems;
+  ActiveFightBindings = ReadTextFileValues(path, BindingsFromText, DefaultFightBindings());
 }
 
 bool WriteBindingsTo(const std::string& path) {

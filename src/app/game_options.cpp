@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <iostream>
 #include <sstream>
 
 #include "app/atomic_file.h"
@@ -91,14 +90,7 @@ GameOptions GameOptionsFromText(const std::string& text, std::string* problems) 
 }
 
 void ReadGameOptionsFrom(const std::string& path) {
-  std::string text;
-  if (!ReadWholeFile(path, text)) {
-    UserOptions = GameOptions{};
-    return;
-  }
-  std::string problems;
-  UserOptions = GameOptionsFromText(text, &problems);
-  if (!problems.empty()) std::cerr << path << ":\n" << problems;
+  UserOptions = ReadTextFileValues(path, GameOptionsFromText, GameOptions{});
 }
 
 bool WriteGameOptionsTo(const std::string& path) {

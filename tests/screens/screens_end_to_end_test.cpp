@@ -65,6 +65,20 @@ std::string StrikeWhileWalkingIn(int strikes, const char* until) {
          "key up B\n";
 }
 
+// A new career on EASY, its first match won (the Boxer against the Kingpin).
+std::string WinTheFirstEasyCareerMatch() {
+  return "click 85 440\n"   // CAREER
+         "click 400 276\n"  // NEW GAME
+         "expect state DifficultySelect\n"
+         "click 400 176\n"  // EASY
+         "click 740 566\n"  // NEXT
+         "expect state PreFight\n"
+         "click 740 566\n"
+         "expect state Fight\n"
+         "wait 12\n" +
+         StrikeWhileWalkingIn(200, "PreFight");
+}
+
 // Buttons, at their middles in pointer units.
 const char* const kStart =
     "step 45\n"  // the longest frame the fight still runs, so matches pass quickly
@@ -248,17 +262,7 @@ TEST_F(ScreensEndToEnd, AQuickFightPlayedToItsEndReturnsToTheMainMenu) {
 }
 
 TEST_F(ScreensEndToEnd, AWonCareerMatchIsSavedAtExitAndLoadGameResumesWithTheStory) {
-  const std::string career = std::string(kStart) +
-                             "click 85 440\n"   // CAREER
-                             "click 400 276\n"  // NEW GAME
-                             "expect state DifficultySelect\n"
-                             "click 400 176\n"  // EASY
-                             "click 740 566\n"  // NEXT
-                             "expect state PreFight\n"
-                             "click 740 566\n"
-                             "expect state Fight\n"
-                             "wait 12\n" +
-                             StrikeWhileWalkingIn(200, "PreFight") +
+  const std::string career = std::string(kStart) + WinTheFirstEasyCareerMatch() +
                              "until state PreFight within 4000\n"
                              "wait 2\n"
                              "screenshot next-versus.png\n"
@@ -353,16 +357,7 @@ TEST_F(ScreensEndToEnd, TheCareerFightsOpeningLineShowsWhileItIsSpokenWithTheSou
 // A won career match leads to the versus screen while the next story is told: with subtitles on,
 // the line being spoken prints above the arena's name, and once the story has been told, nothing does.
 TEST_F(ScreensEndToEnd, TheVersusScreenAfterAWonMatchShowsTheStoryLineBeingSpoken) {
-  const std::string script = std::string(kStart) +
-                             "click 85 440\n"   // CAREER
-                             "click 400 276\n"  // NEW GAME
-                             "click 400 176\n"  // EASY
-                             "click 740 566\n"  // NEXT
-                             "expect state PreFight\n"
-                             "click 740 566\n"
-                             "expect state Fight\n"
-                             "wait 12\n" +
-                             StrikeWhileWalkingIn(200, "PreFight") +
+  const std::string script = std::string(kStart) + WinTheFirstEasyCareerMatch() +
                              "expect state PreFight\n"
                              // "The Kingpin went down hard, and the block went quiet." from 0.25 s to 3.76 s
                              "wait 2\n"
