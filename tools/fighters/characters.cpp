@@ -263,7 +263,9 @@ Character BuildCharacter(int index) {
     }
     case 6: {  // Inspector: long coat and a hat
       // Like the skirt: the coat's belt is the pelvis's and each tail hangs from its own thigh, open
-      // toward the other leg's front so that the coat stays open at the front.
+      // toward the other leg's front so that the coat stays open at the front, and short of the
+      // inner side where the other thigh passes. A tail is cloth: when its thigh swings, the side
+      // away from the swing hangs along the body instead of lifting as a stiff tube.
       BodyPart coat = Part("coat", Bone::Pelvis, PartPlace({0, 0, 0}),
                            {{0.2, 0.185, 0.285, 0}, {0.0, 0.21, 0.31, 0}, {-0.04, 0.215, 0.315, 0}},
                            16, 64, 16);
@@ -274,8 +276,9 @@ Character BuildCharacter(int index) {
         BodyPart tail = Part(std::string("coat") + SideSuffix(side), Thigh(side), PartPlace({0, 0, 0}),
                              {{0.06, 0.2, 0.24, 0}, {-0.36, 0.25, 0.26, -0.02}, {-0.78, 0.29, 0.28, -0.04}},
                              14, 32, 48);
-        tail.arcFrom = side == 0 ? 20 : 90;
-        tail.arcTo = side == 0 ? 270 : 340;
+        tail.arcFrom = side == 0 ? 20 : 120;
+        tail.arcTo = side == 0 ? 240 : 340;
+        tail.hang = 1.0;
         parts.push_back(tail);
       }
       parts.push_back(Part("hat", Bone::Head, PartPlace({0, 0, hc}),
