@@ -199,7 +199,8 @@ TEST_F(FighterFacesTest, FeaturesStandOutFromTheSkinAtFightDistance) {
       for (int code = Eye; code < CodeCount; ++code)
         std::printf("character %d at %3.0f°: %-5s %3d pixels, %3d reading, contrast %.2f\n", c + 1, degrees,
                     kCodeNames[code], show[code].pixels, show[code].reading, show[code].contrast);
-      const std::string where = "character " + std::to_string(c + 1) + " at " + std::to_string(static_cast<int>(degrees)) + "°";
+      const std::string where =
+          "character " + std::to_string(c + 1) + " at " + std::to_string(static_cast<int>(degrees)) + "°";
       // At 1024 × 768: an eye some 5 × 5 pixels, dark iris and lid beside the white; the mouth a
       // dark line from the front of the face round the cheek.
       EXPECT_GE(show[Eye].reading, 11) << where;

@@ -59,7 +59,7 @@ constexpr double IrisX = 0.092, IrisHalfX = 0.025, IrisHalfV = 0.032;  // a litt
 constexpr double LidScale = 1.3;                                      // the dark upper lid round the eye
 constexpr double MouthV = 0.675, MouthHalfX = 0.1, MouthHalfV = 0.025, CreaseX = 0.15;
 
-// (0 at the centre, 1 on the rim) of an ellipse.
+// Where (ax, v) lies in an ellipse: 0 at its centre, 1 on its rim.
 double Ellipse(double ax, double v, double x, double cv, double hx, double hv) {
   const double dx = (ax - x) / hx, dv = (v - cv) / hv;
   return dx * dx + dv * dv;
@@ -78,8 +78,10 @@ bool Brow(double ax, double v) {
 bool Mouth(double ax, double v) {
   const double middle = MouthV + 0.25 * ax * ax / MouthHalfX;
   if (ax < MouthHalfX) return Near(v, middle, MouthHalfV * (1 - 0.35 * ax / MouthHalfX));
-  return ax < CreaseX && Near(v, middle + 0.3 * (ax - MouthHalfX), 0.015 * (1 - 0.5 * (ax - MouthHalfX) / (CreaseX - MouthHalfX)));
+  const double along = (ax - MouthHalfX) / (CreaseX - MouthHalfX);
+  return ax < CreaseX && Near(v, middle + 0.3 * (ax - MouthHalfX), 0.015 * (1 - 0.5 * along));
 }
+// The bandit's mask leaves the eyes free with a rim of skin round them.
 bool EyeHole(double ax, double v) { return Ellipse(ax, v, EyeX - 0.004, EyeV - 0.006, 0.068, 0.06) <= 1; }
 }  // namespace face
 
@@ -111,7 +113,8 @@ Rgba Face(int index, const Palette& pal, double u, double v) {
   if (hair) c = Cloth(pal.hair, u * 3, v, 12, 0.15f);
 
   const FaceFeature feature = FaceFeatureAt(index, u, v);
-  if (index == 5 && face::Lid(ax, v + 0.016, false) && feature == FaceFeature::None) c = Hex(0x7A4AA0);  // eye shadow
+  if (index == 5 && face::Lid(ax, v + 0.016, false) && feature == FaceFeature::None)
+    c = Hex(0x7A4AA0);  // eye shadow above the lid
   switch (feature) {
     case FaceFeature::Eye:
       if (face::EyeShape(ax, v) > 1) c = Hex(0x1A0E08);  // the lid
