@@ -6,20 +6,22 @@
 
 namespace {
 
-// The frame a hanging cloth part takes: at the bone's joint, turned as the pelvis is, so the cloth
-// hangs along the body (down when standing, toward the feet when lying, never into the floor).
+// The frame a hanging cloth part takes: at the bone's joint, turned as the pelvis is.
 Frame Hanging(const Skeleton& k, Bone bone) { return {k[bone].origin, k[Bone::Pelvis].axes}; }
 
 // How far a vertex of hanging cloth leaves its bone: only on the side away from the bone's swing
-// out of the vertical (the side the limb does not move into), and the more the further it swings.
+// out of the pelvis's vertical (the side the limb does not move into), the more the further it
+// swings, and only while the body is upright: a fallen fighter's cloth lies as its limbs do
+// instead of hanging into the floor.
 double HangingShare(double hang, const Frame& bone, const Frame& hanging, Vec3 restNormal) {
   if (hang <= 0) return 0;
   const Vec3 along = -bone.axes.cz, down = -hanging.axes.cz;
   const Vec3 swing = along - down * Dot(along, down);
   const double amount = std::min(1.0, 2 * Length(swing));
-  if (amount < 1e-9) return 0;
+  const double upright = std::clamp(1.5 * hanging.axes.cz.z - 0.25, 0.0, 1.0);
+  if (amount * upright < 1e-9) return 0;
   const double facing = Dot(Normalized(hanging.axes * restNormal), Normalized(swing));
-  return hang * amount * std::clamp(0.5 * (1 - 1.5 * facing), 0.0, 1.0);
+  return hang * amount * upright * std::clamp(0.5 * (1 - 1.5 * facing), 0.0, 1.0);
 }
 
 }  // namespace
