@@ -111,7 +111,7 @@ std::vector<BodyPart> BaseFigure(const Shape& s, const BodyMeasures& unscaled) {
   for (int side = 0; side < 2; ++side)
     parts.push_back(Part(std::string("ear") + SideSuffix(side), Bone::Head,
                          PartPlace({-0.015, SideSign(side) * 0.158, hc - 0.01}, {0, -8, 0}),
-                         EllipsoidRings(0.034, 0.02, 0.056, 5), 8, 8, 8));
+                         EllipsoidRings(0.034, 0.02, 0.056, 5), 8, 16, 16));
   parts.push_back(Part("chest", Bone::Chest, PartPlace({0, 0, 0}),
                        Thicker(ChestRings(s), b, b), 16, 96, 64));
   parts.push_back(Part("pelvis", Bone::Pelvis, PartPlace({0, 0, 0}),
