@@ -2,12 +2,15 @@
 // are posed with.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "fighters/animation_table_file.h"
 #include "fighters/bhm_file.h"
 #include "fighters/body_parts.h"
 #include "fighters/characters.h"
+#include "fighters/fighter_animations.h"
+#include "fighters/fighter_model.h"
 #include "fighters/skeleton.h"
 #include "fighters/skin_layout.h"
 #include "render/animation_table.h"
@@ -175,6 +178,67 @@ TEST(BodyParts, SurfaceNormalsPointAwayFromTheMiddleOfAClosedPart) {
   for (const auto& t : mesh.triangles) {
     const Vec3 a = mesh.positions[t[2]], b = mesh.positions[t[1]], c = mesh.positions[t[0]];
     EXPECT_GT(Dot(Cross(b - a, c - a), a + b + c), 0);
+  }
+}
+
+double DistanceToSegment(Vec3 p, Vec3 a, Vec3 b, double& along) {
+  const Vec3 ab = b - a;
+  along = std::clamp(Dot(p - a, ab) / Dot(ab, ab), 0.0, 1.0);
+  return Length(p - (a + ab * along));
+}
+
+const BodyPart* FindPart(const Character& character, const std::string& name) {
+  for (const BodyPart& p : character.parts)
+    if (p.name == name) return &p;
+  return nullptr;
+}
+
+// The skirt's halves and the coat's tails hang from the thighs: in every frame of every animation,
+// kicks included, no vertex of them below their top ring (which lies under the band or the belt)
+// comes inside either leg, thigh or shin, taken as tapered round limbs a little inside their surface.
+TEST(BodyParts, SkirtAndCoatTailsStayOutsideTheLegsInEveryFrame) {
+  for (const auto& [index, cloth] : {std::pair{5, "skirt"}, std::pair{6, "coat"}}) {
+    const Character character = BuildCharacter(index);
+    const std::vector<Clip> clips = BuildClips(character);
+    const BhmModel model = BakeFighterModel(character, clips);
+    std::vector<Pose> poses;
+    for (const Clip& clip : clips) poses.insert(poses.end(), clip.frames.begin(), clip.frames.end());
+    // The legs' build: the thigh's ring at the hip joint (after the three rings of its rounded end)
+    // against the common 0.15.
+    const double bulk = FindPart(character, "thigh_l")->rings[3].rx / 0.15;
+    int inside = 0, checked = 0;
+    for (int side = 0; side < 2; ++side) {
+      const std::string sfx = side == 0 ? "_l" : "_r";
+      const BodyPart* thigh = FindPart(character, "thigh" + sfx);
+      const BodyPart* tail = FindPart(character, cloth + sfx);
+      ASSERT_NE(thigh, nullptr);
+      ASSERT_NE(tail, nullptr);
+      const std::size_t first = BuildPartMesh(*thigh).positions.size();  // the tail follows the thigh in its mesh
+      const PartMesh tailMesh = BuildPartMesh(*tail);
+      const BhmMesh* mesh = nullptr;
+      for (const BhmMesh& m : model.meshes)
+        if (m.name == "thigh" + sfx) mesh = &m;
+      ASSERT_NE(mesh, nullptr);
+      ASSERT_EQ(mesh->positions[0].size(), first + tailMesh.positions.size());
+      for (std::size_t f = 0; f < poses.size(); ++f) {
+        const Skeleton k = SolvePose(character.body, poses[f]);
+        for (std::size_t v = 0; v < tailMesh.positions.size(); ++v) {
+          if (tailMesh.uv[v][1] == 0) continue;
+          const Vec3 p = mesh->positions[f][first + v];
+          ++checked;
+          for (int leg = 0; leg < 2; ++leg) {
+            double t = 0;
+            const double toThigh = DistanceToSegment(p, k[Thigh(leg)].origin, k[Shin(leg)].origin, t);
+            const bool inThigh = toThigh < 0.9 * bulk * (0.15 - 0.05 * t);
+            const double toShin = DistanceToSegment(p, k[Shin(leg)].origin, k[Foot(leg)].origin, t);
+            const bool inShin = toShin < 0.9 * bulk * (0.105 - 0.04 * t);
+            if (inThigh || inShin) ++inside;
+          }
+        }
+      }
+    }
+    EXPECT_GT(checked, 1000) << cloth;
+    EXPECT_EQ(inside, 0) << cloth << ": vertices inside a leg, of " << checked;
   }
 }
 

@@ -41,7 +41,9 @@ PartMesh BuildPartMesh(const BodyPart& part) {
       if (Length(around) < 1e-9 || Length(n) < 1e-9) n = (i == 0) ? Vec3{0, 0, 1} : Vec3{0, 0, -1};
       mesh.positions.push_back(part.place.Apply(p));
       mesh.normals.push_back(part.place.axes * Normalized(n));
-      mesh.uv.push_back({u, along[i] / along[ringCount - 1]});
+      const double v = along[i] / along[ringCount - 1];
+      mesh.uv.push_back({u, v});
+      mesh.hang.push_back(part.hang * v * v * (3 - 2 * v));  // the hem hangs most, the top ring not at all
     }
   }
   for (int i = 0; i + 1 < ringCount; ++i)

@@ -29,6 +29,10 @@ struct BodyPart {
   // an opening (hair that frees the face, a coat open at the front).
   double arcFrom = -180, arcTo = 180;
   int texWidth = 32, texHeight = 32;  // pixels of the skin given to the part
+  // Cloth: how much the part's lower rings hang straight down from the bone's joint instead of
+  // following the bone (0 = rigid), on the side away from where the bone swings: a coat's tail
+  // drapes behind a thigh lifted in a kick, and in front of one stepping back.
+  double hang = 0;
 };
 
 // A part's rest geometry in its bone's frame.
@@ -37,6 +41,7 @@ struct PartMesh {
   std::vector<Vec3> positions;
   std::vector<Vec3> normals;
   std::vector<std::array<double, 2>> uv;  // (u, v) on the part, 0..1
+  std::vector<double> hang;                // per vertex: 0 follows the bone, 1 may hang (BodyPart::hang)
   // Corner order as the file wants it: clockwise seen from outside, because the game sends the
   // corners reversed and culls clockwise faces.
   std::vector<std::array<int, 3>> triangles;

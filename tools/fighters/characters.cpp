@@ -97,16 +97,21 @@ BodyMeasures ScaledMeasures(BodyMeasures m, const Shape& s) {
   return m;
 }
 
-// The bare figure: head, neck, nose, chest, pelvis, arms with fists, legs with feet.
+// The bare figure: head, neck, nose, ears, chest, pelvis, arms with fists, legs with feet.
 std::vector<BodyPart> BaseFigure(const Shape& s, const BodyMeasures& unscaled) {
   const double b = s.bulk;
   const double hc = unscaled.neckToHead;
   std::vector<BodyPart> parts;
-  parts.push_back(Part("head", Bone::Head, PartPlace({0, 0, hc}), HeadRings(), 14, 64, 64));
+  // The head has a large share of the skin: its face must read at fight distance.
+  parts.push_back(Part("head", Bone::Head, PartPlace({0, 0, hc}), HeadRings(), 16, 128, 96));
   parts.push_back(Part("neck", Bone::Head, PartPlace({-0.01, 0, hc - 0.06}),
                        Thicker(LimbRings(0.26, 0.085, 0.085, 0.09, 0.09, 2), b, b), 10, 32, 16));
-  parts.push_back(Part("nose", Bone::Head, PartPlace({0.19, 0, hc - 0.01}),
+  parts.push_back(Part("nose", Bone::Head, PartPlace({0.19, 0, hc - 0.035}),
                        EllipsoidRings(0.045, 0.032, 0.065, 5), 8, 8, 8));
+  for (int side = 0; side < 2; ++side)
+    parts.push_back(Part(std::string("ear") + SideSuffix(side), Bone::Head,
+                         PartPlace({-0.015, SideSign(side) * 0.158, hc - 0.01}, {0, -8, 0}),
+                         EllipsoidRings(0.034, 0.02, 0.056, 5), 8, 16, 16));
   parts.push_back(Part("chest", Bone::Chest, PartPlace({0, 0, 0}),
                        Thicker(ChestRings(s), b, b), 16, 96, 64));
   parts.push_back(Part("pelvis", Bone::Pelvis, PartPlace({0, 0, 0}),
@@ -258,7 +263,9 @@ Character BuildCharacter(int index) {
     }
     case 6: {  // Inspector: long coat and a hat
       // Like the skirt: the coat's belt is the pelvis's and each tail hangs from its own thigh, open
-      // toward the other leg's front so that the coat stays open at the front.
+      // toward the other leg's front so that the coat stays open at the front, and short of the
+      // inner side where the other thigh passes. A tail is cloth: when its thigh swings, the side
+      // away from the swing hangs along the body instead of lifting as a stiff tube.
       BodyPart coat = Part("coat", Bone::Pelvis, PartPlace({0, 0, 0}),
                            {{0.2, 0.185, 0.285, 0}, {0.0, 0.21, 0.31, 0}, {-0.04, 0.215, 0.315, 0}},
                            16, 64, 16);
@@ -269,8 +276,9 @@ Character BuildCharacter(int index) {
         BodyPart tail = Part(std::string("coat") + SideSuffix(side), Thigh(side), PartPlace({0, 0, 0}),
                              {{0.06, 0.2, 0.24, 0}, {-0.36, 0.25, 0.26, -0.02}, {-0.78, 0.29, 0.28, -0.04}},
                              14, 32, 48);
-        tail.arcFrom = side == 0 ? 20 : 90;
-        tail.arcTo = side == 0 ? 270 : 340;
+        tail.arcFrom = side == 0 ? 20 : 120;
+        tail.arcTo = side == 0 ? 240 : 340;
+        tail.hang = 1.0;
         parts.push_back(tail);
       }
       parts.push_back(Part("hat", Bone::Head, PartPlace({0, 0, hc}),

@@ -49,15 +49,61 @@ Rgba Checked(Rgba base, double u, double v) {
   return c;
 }
 
+// Where the face's features lie, in the head's (u, v). The fight camera sees a fighter from three
+// quarters to full profile, so the eyes sit well round the sides (about 36° from the front) where
+// a profile still shows them whole, the mouth's corners reach round as far, and everything is
+// sized for a head some forty pixels tall on screen.
+namespace face {
+constexpr double EyeX = 0.1, EyeV = 0.49, EyeHalfX = 0.045, EyeHalfV = 0.036;
+constexpr double IrisX = 0.092, IrisHalfX = 0.025, IrisHalfV = 0.032;  // a little ahead, at the opponent
+constexpr double LidScale = 1.3;                                      // the dark upper lid round the eye
+constexpr double MouthV = 0.675, MouthHalfX = 0.1, MouthHalfV = 0.025, CreaseX = 0.15;
+
+// Where (ax, v) lies in an ellipse: 0 at its centre, 1 on its rim.
+double Ellipse(double ax, double v, double x, double cv, double hx, double hv) {
+  const double dx = (ax - x) / hx, dv = (v - cv) / hv;
+  return dx * dx + dv * dv;
+}
+double EyeShape(double ax, double v) { return Ellipse(ax, v, EyeX, EyeV, EyeHalfX, EyeHalfV); }
+bool Iris(double ax, double v) { return Ellipse(ax, v, IrisX, EyeV, IrisHalfX, IrisHalfV) <= 1; }
+// Painted eyes (`lined`) have their lower lid drawn too.
+bool Lid(double ax, double v, bool lined) {
+  return (v < EyeV || lined) && Ellipse(ax, v, EyeX, EyeV, EyeHalfX * LidScale, EyeHalfV * LidScale) <= 1;
+}
+// Heavy brows, low over the nose and rising outward.
+bool Brow(double ax, double v) {
+  return ax > 0.035 && ax < 0.16 && Near(v, 0.418 - 0.2 * (ax - 0.035), 0.019);
+}
+// The lips, a little lower at the corners, then a thin crease on round the cheek.
+bool Mouth(double ax, double v) {
+  const double middle = MouthV + 0.25 * ax * ax / MouthHalfX;
+  if (ax < MouthHalfX) return Near(v, middle, MouthHalfV * (1 - 0.35 * ax / MouthHalfX));
+  const double along = (ax - MouthHalfX) / (CreaseX - MouthHalfX);
+  return ax < CreaseX && Near(v, middle + 0.3 * (ax - MouthHalfX), 0.015 * (1 - 0.5 * along));
+}
+// The bandit's mask leaves the eyes free with a rim of skin round them.
+bool EyeHole(double ax, double v) { return Ellipse(ax, v, EyeX - 0.004, EyeV - 0.006, 0.068, 0.06) <= 1; }
+}  // namespace face
+
+}  // namespace
+
+FaceFeature FaceFeatureAt(int index, double u, double v) {
+  const double ax = std::abs(FromFront(u));
+  if (index == 7 && v > 0.36 && !face::EyeHole(ax, v)) return FaceFeature::Mask;
+  if (face::Mouth(ax, v)) return FaceFeature::Mouth;
+  if (face::Brow(ax, v)) return FaceFeature::Brow;
+  if (face::EyeShape(ax, v) <= 1 || face::Lid(ax, v, index == 5)) return FaceFeature::Eye;
+  return FaceFeature::None;
+}
+
+namespace {
+
 Rgba Face(int index, const Palette& pal, double u, double v) {
   const double x = FromFront(u);  // -0.5..0.5, 0 = middle of the face
   const double ax = std::abs(x);
   Rgba c = Cloth(pal.skin, u, v, 11, 0.04f);
-  // Cheeks a little warmer, eye sockets a little darker.
-  if (ax < 0.12 && Near(v, 0.56, 0.05)) c = Mix(c, Hex(0xD06050), 0.08f);
-  if (Near(ax, 0.06, 0.045) && Near(v, 0.43, 0.045)) c = Scale(c, 0.8f);
-  // Ears at the sides.
-  if (Near(ax, 0.25, 0.03) && Near(v, 0.47, 0.06)) c = Scale(c, 0.82f);
+  // Cheeks a little warmer.
+  if (ax < 0.14 && Near(v, 0.58, 0.05)) c = Mix(c, Hex(0xD06050), 0.1f);
 
   // Hairline: low at the back and sides, high over the forehead.
   const double hairline = 0.27 + 0.33 * std::pow(std::min(1.0, ax / 0.5), 1.5);
@@ -66,37 +112,44 @@ Rgba Face(int index, const Palette& pal, double u, double v) {
   if (index == 4) hair = v < hairline + 0.05 && ax > 0.2;     // under the bandana at the back
   if (hair) c = Cloth(pal.hair, u * 3, v, 12, 0.15f);
 
-  // Eyes, brows, mouth: large and dark enough to read at fight distance, a few pixels on screen.
-  const bool eye = Near(ax, 0.06, 0.03) && Near(v, 0.435, 0.019);
-  const bool pupil = Near(ax, 0.06, 0.015) && Near(v, 0.437, 0.016);
-  if (eye) c = Hex(0xF4F0EA);
-  if (pupil) c = index == 5 ? Hex(0x1E4A80) : Hex(0x1A100A);
-  if (Near(ax, 0.062, 0.036) && Near(v, 0.39 - 0.03 * (ax - 0.03), 0.014))
-    c = index == 5 ? Scale(pal.hair, 0.5f) : Mix(Scale(pal.hair, 0.5f), Hex(0x1A120C), 0.5f);
-  if (ax < 0.05 && Near(v, 0.635, 0.014)) c = index == 5 ? Hex(0xB01030) : Hex(0x4A201A);
-  if (index == 5 && Near(ax, 0.06, 0.034) && Near(v, 0.413, 0.012) && !eye) c = Hex(0x6A4A9A);
+  const FaceFeature feature = FaceFeatureAt(index, u, v);
+  if (index == 5 && face::Lid(ax, v + 0.016, false) && feature == FaceFeature::None)
+    c = Hex(0x7A4AA0);  // eye shadow above the lid
+  switch (feature) {
+    case FaceFeature::Eye:
+      if (face::EyeShape(ax, v) > 1) c = Hex(0x1A0E08);  // the lid
+      else if (face::Iris(ax, v)) c = index == 5 ? Hex(0x1E4A90) : Hex(0x2A1A10);
+      else c = Hex(0xF6F2EC);
+      break;
+    case FaceFeature::Brow:
+      c = index == 5 ? Scale(pal.hair, 0.36f) : Mix(Scale(pal.hair, 0.5f), Hex(0x120C08), 0.6f);
+      break;
+    case FaceFeature::Mouth:
+      if (index == 5) c = Hex(0xB01030);
+      else if (index == 4) c = Hex(0xA85448);  // lips in the beard
+      else c = ax < face::MouthHalfX ? Hex(0x3A120E) : Scale(pal.skin, 0.42f);
+      break;
+    default:
+      break;
+  }
 
   switch (index) {
     case 1:  // heavy jowls: stubble shadow
-      if (v > 0.6 && ax < 0.2 && !(ax < 0.05 && Near(v, 0.635, 0.014))) c = Scale(c, 0.93f);
+      if (v > 0.72 && ax < 0.2) c = Scale(c, 0.92f);
       break;
-    case 4: {  // bandana over the top, full beard
+    case 4:  // bandana over the top, full beard
       if (v < 0.3 + 0.04 * ax) {
         c = pal.accent;
         if (Hash01(7, static_cast<int>(u * 30), static_cast<int>(v * 30)) > 0.8) c = Hex(0xF0F0F0);
       }
-      const bool mouth = ax < 0.05 && Near(v, 0.635, 0.014);
-      if (v > 0.56 && ax < 0.24 && !mouth) c = Cloth(pal.hair, u * 4, v * 2, 13, 0.2f);
+      if (v > 0.57 && ax < 0.24 && feature != FaceFeature::Mouth) c = Cloth(pal.hair, u * 4, v * 2, 13, 0.2f);
       break;
-    }
     case 6:  // moustache
-      if (ax < 0.045 && Near(v, 0.6, 0.012)) c = pal.hair;
+      if (ax < 0.075 && Near(v, 0.64 + 0.2 * ax, 0.014)) c = Scale(pal.hair, 0.7f);
       break;
-    case 7: {  // black mask with eye holes
-      const bool eyeHole = Near(ax, 0.06, 0.04) && Near(v, 0.435, 0.032);
-      if (v > 0.34 && !eyeHole) c = Cloth(pal.accent, u, v, 14, 0.1f);
+    case 7:
+      if (feature == FaceFeature::Mask) c = Cloth(pal.accent, u, v, 14, 0.1f);
       break;
-    }
     default:
       break;
   }
@@ -257,6 +310,9 @@ Painter PainterFor(int index, const Palette& pal, const std::string& name) {
   if (name == "head") return [=](double u, double v) { return Face(index, pal, u, v); };
   if (name == "nose") return [=](double u, double v) {
     return index == 7 ? pal.accent : Cloth(Scale(pal.skin, 0.96f), u, v, 81, 0.03f);
+  };
+  if (starts("ear")) return [=](double u, double v) {
+    return index == 7 ? pal.accent : Cloth(Scale(pal.skin, 0.9f), u, v, 80, 0.03f);
   };
   if (name == "neck") return [=](double u, double v) {
     if (index == 7) return Scale(pal.accent, 1.0f);
