@@ -30,8 +30,10 @@ std::string FolderOf(const std::string& path) {
 
 bool Fail(const std::string& path, const std::string& temporary, int error) {
   if (!temporary.empty()) ::unlink(temporary.c_str());
-  std::fprintf(stderr, "Could not save %s (%s); the previous file is kept.\n", path.c_str(),
-               std::strerror(error));
+  // A new file (a replay, a first save) has no previous one to keep.
+  const bool kept = ::access(path.c_str(), F_OK) == 0;
+  std::fprintf(stderr, "Could not save %s (%s)%s\n", path.c_str(), std::strerror(error),
+               kept ? "; the previous file is kept." : ".");
   return false;
 }
 

@@ -307,6 +307,8 @@ TEST_F(FullDiskTest, ReplaysOfMatchesFinishedOnAFullDiskAreDroppedAndSaidOnce) {
   EXPECT_EQ(FileBytes(kept[0]), keptBytes);
   EXPECT_TRUE(FilesIn(folder, ".tmp").empty());
   EXPECT_EQ(Occurrences(said, "replays are not kept"), 1) << said;
+  // Each replay has a new name: there is no previous file to speak of.
+  EXPECT_EQ(Occurrences(said, "the previous file is kept"), 0) << said;
 }
 
 }  // namespace
