@@ -18,6 +18,7 @@
 #include "app/frame_clock.h"
 #include "common/image_files.h"
 #include "face_feature_skin.h"
+#include "fighters/model_math.h"
 #include "render/fighter_model.h"
 #include "render/gl_test_window.h"
 #include "render/textures.h"
@@ -25,9 +26,8 @@
 namespace {
 
 constexpr int View = 128;  // pixels of the picture around the head
-constexpr double kPi = 3.14159265358979;
 // The game's projection (60° high) at 768 rows, over a picture of View rows.
-const double kFovY = 2 * std::atan(std::tan(30.0 * kPi / 180) * View / 768) * 180 / kPi;
+const double kFovY = 2 * std::atan(std::tan(Radians(30.0)) * View / 768) * 180 / Pi;
 constexpr double kDistance = 7.0;  // from the camera to a fighter at the fight's start
 constexpr int kNeighbourhood = 3;  // pixels around a feature that count as the skin beside it
 enum Code { NotHead, Bare, Eye, Brow, Mouth, Mask, CodeCount };
@@ -103,7 +103,7 @@ Picture Draw(FighterModel& model, unsigned int texture, bool lit, double degrees
   const GLfloat lamp[4] = {0, 3, 2, 1};
   glLightfv(GL_LIGHT0, GL_POSITION, lamp);
   const std::array<double, 3> head = HeadCentre(model);
-  const double a = degrees * kPi / 180;
+  const double a = Radians(degrees);
   gluLookAt(head[0] + kDistance * std::cos(a), head[1] + 0.6, head[2] - kDistance * std::sin(a), head[0], head[1],
             head[2], 0, 1, 0);
   glRotated(-90, 1, 0, 0);
