@@ -1,6 +1,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "render/bhm_reader.h"
 #include "render/fighter_model.h"
@@ -13,26 +14,56 @@ struct LinkDraw {
   int linkCounter = 0;
 };
 
+// One frame's vertices, each decoded and blended once (a vertex is shared by several triangles),
+// then drawn as indexed arrays; the scratch keeps its capacity from frame to frame.
+struct BlendedFrame {
+  std::vector<Vector3> positions, normals;
+  std::vector<GLuint> corners;
+};
+
+void BlendVertices(const ModelMesh& mesh, const PackedVertex* from, const PackedVertex* to, float t,
+                   BlendedFrame& frame) {
+  const std::size_t count = static_cast<std::size_t>(mesh.vertexCount);
+  frame.positions.resize(count);
+  frame.normals.resize(count);
+  for (std::size_t v = 0; v < count; ++v) {
+    frame.normals[v] = Lerp(DecodeNormal(from[v].a, from[v].b), DecodeNormal(to[v].a, to[v].b), t);
+    frame.positions[v] = Lerp(DecodePosition(from[v]), DecodePosition(to[v]), t);
+  }
+}
+
+// The file winds its triangles the other way round from GL's front faces.
+void ListCorners(const ModelMesh& mesh, std::vector<GLuint>& corners) {
+  corners.clear();
+  for (const auto& triangle : mesh.triangles) {
+    for (int corner = 2; corner >= 0; --corner) corners.push_back(static_cast<GLuint>(triangle[static_cast<std::size_t>(corner)]));
+  }
+}
+
 void DrawMeshes(const ModelPart& part, int current, int next) {
-  const float t = part.t;
+  static BlendedFrame frame;
   for (const ModelMesh& mesh : part.meshes) {
-    if (mesh.vertexCount == 0) continue;
-    const PackedVertex* from = &mesh.vertices[mesh.FrameStart(current)];
-    const PackedVertex* to = &mesh.vertices[mesh.FrameStart(next)];
+    if (mesh.vertexCount == 0 || mesh.triangles.empty()) continue;
+    BlendVertices(mesh, &mesh.vertices[mesh.FrameStart(current)], &mesh.vertices[mesh.FrameStart(next)], part.t, frame);
+    ListCorners(mesh, frame.corners);
     const bool textured = !mesh.texCoords.empty();
-    glBegin(GL_TRIANGLES);
-    for (const auto& triangle : mesh.triangles) {
-      // The file winds its triangles the other way round from GL's front faces.
-      for (int corner = 2; corner >= 0; --corner) {
-        const std::size_t v = static_cast<std::size_t>(triangle[static_cast<std::size_t>(corner)]);
-        if (textured) glTexCoord2f(mesh.texCoords[v].u, mesh.texCoords[v].v);
-        const Vector3 n = Lerp(DecodeNormal(from[v].a, from[v].b), DecodeNormal(to[v].a, to[v].b), t);
-        const Vector3 p = Lerp(DecodePosition(from[v]), DecodePosition(to[v]), t);
-        glNormal3f(n.x, n.y, n.z);
-        glVertex3f(p.x, p.y, p.z);
-      }
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(3, GL_FLOAT, sizeof(Vector3), frame.positions.data());
+    glNormalPointer(GL_FLOAT, sizeof(Vector3), frame.normals.data());
+    if (textured) {
+      glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+      glTexCoordPointer(2, GL_FLOAT, sizeof(Vector2), mesh.texCoords.data());
     }
-    glEnd();
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(frame.corners.size()), GL_UNSIGNED_INT, frame.corners.data());
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    // What follows (an untextured mesh, the particles) sees the last corner's normal and texture
+    // coordinate, as it would after the corners had been sent one by one.
+    const std::size_t last = frame.corners.back();
+    if (textured) glTexCoord2f(mesh.texCoords[last].u, mesh.texCoords[last].v);
+    glNormal3f(frame.normals[last].x, frame.normals[last].y, frame.normals[last].z);
   }
 }
 

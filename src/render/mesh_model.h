@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,25 @@ struct MeshData {
   std::vector<TriangleRecord> triangleRecords;
 };
 
+// A static mesh as arrays GL draws by index: each distinct corner (position, normal and texture
+// coordinate alike) once per group, so its vertex is lit once rather than once per triangle.
+struct MeshCorner {
+  Vector3 position;
+  Vector3 normal;
+  float s = 0.0f, t = 0.0f;
+};
+
+struct MeshCornerArrays {
+  std::vector<MeshCorner> corners;    // group after group
+  std::vector<std::uint32_t> order;   // three corners a triangle, in the file's order
+  struct Range {
+    std::size_t first = 0, count = 0;  // into `order`
+  };
+  std::vector<Range> groups;  // one per MeshData::meshes entry
+};
+
+MeshCornerArrays BuildMeshCornerArrays(const MeshData& data);
+
 class MeshModel : public MeshData {
  public:
   virtual ~MeshModel();
@@ -71,6 +91,11 @@ class MeshModel : public MeshData {
 
  protected:
   void Clear();  // deletes the textures and empties the model
+
+ private:
+  void BuildCornerArrays();
+  // The meshes as indexed arrays, made at the first draw after loading.
+  std::optional<MeshCornerArrays> cornerArrays;
 };
 
 class Ms3dModel : public MeshModel {

@@ -15,7 +15,10 @@ void MeshModel::Clear() {
     if (material.texture != 0) glDeleteTextures(1, &material.texture);
   }
   static_cast<MeshData&>(*this) = MeshData{};
+  cornerArrays.reset();
 }
+
+void MeshModel::BuildCornerArrays() { cornerArrays = BuildMeshCornerArrays(*this); }
 
 bool Ms3dModel::Load(const char* gamePath) {
   Clear();
@@ -35,7 +38,31 @@ void MeshModel::LoadTextures() {
 
 void MeshModel::BuildTriangleRecords() { ::BuildTriangleRecords(*this); }
 
+namespace {
+
+void DrawCorners(const MeshCornerArrays& arrays, const MeshCornerArrays::Range& range) {
+  const MeshCorner* corners = arrays.corners.data();
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_NORMAL_ARRAY);
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glVertexPointer(3, GL_FLOAT, sizeof(MeshCorner), &corners->position);
+  glNormalPointer(GL_FLOAT, sizeof(MeshCorner), &corners->normal);
+  glTexCoordPointer(2, GL_FLOAT, sizeof(MeshCorner), &corners->s);
+  glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(range.count), GL_UNSIGNED_INT, &arrays.order[range.first]);
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  glDisableClientState(GL_NORMAL_ARRAY);
+  glDisableClientState(GL_VERTEX_ARRAY);
+  // What is drawn next sees the last corner's normal and texture coordinate, as it would after
+  // the corners had been sent one by one.
+  const MeshCorner& last = corners[arrays.order[range.first + range.count - 1]];
+  glNormal3f(last.normal.x, last.normal.y, last.normal.z);
+  glTexCoord2f(last.s, last.t);
+}
+
+}  // namespace
+
 void MeshModel::Draw() {
+  if (!cornerArrays) BuildCornerArrays();
   const GLboolean wasTextured = glIsEnabled(GL_TEXTURE_2D);
   for (const MeshGroup& mesh : meshes) {
     if (mesh.materialIndex < 0) {
@@ -53,17 +80,9 @@ void MeshModel::Draw() {
       }
     }
     if (!IsMeshVisible(*this, mesh)) continue;
-    glBegin(GL_TRIANGLES);
-    for (int index : mesh.triangleIndices) {
-      const MeshTriangle& tri = triangles[static_cast<std::size_t>(index)];
-      for (int k = 0; k < 3; ++k) {
-        const Vector3& p = vertices[static_cast<std::size_t>(tri.vertexIndices[k])].position;
-        glNormal3f(tri.normals[k].x, tri.normals[k].y, tri.normals[k].z);
-        glTexCoord2f(tri.s[k], tri.t[k]);
-        glVertex3f(p.x, p.y, p.z);
-      }
-    }
-    glEnd();
+    const MeshCornerArrays::Range& range = cornerArrays->groups[static_cast<std::size_t>(&mesh - meshes.data())];
+    if (range.count == 0) continue;
+    DrawCorners(*cornerArrays, range);
   }
   if (wasTextured) {
     glEnable(GL_TEXTURE_2D);

@@ -118,3 +118,61 @@ TEST(Ms3dReader, DamagedFilesAreRefusedAndLeaveTheModelEmpty) {
   // Nothing behind the materials is needed.
   EXPECT_EQ(Parse(Bytes(good.begin(), good.begin() + static_cast<long>(materialsEnd))).materials.size(), 2u);
 }
+
+namespace {
+
+MeshTriangle Triangle(int a, int b, int c, Vector3 normal, float s0) {
+  MeshTriangle tri;
+  const int v[3] = {a, b, c};
+  for (int k = 0; k < 3; ++k) {
+    tri.vertexIndices[k] = v[k];
+    tri.normals[k] = normal;
+    tri.s[k] = k == 0 ? s0 : 0.5f;
+    tri.t[k] = 0.25f * float(v[k]);
+  }
+  return tri;
+}
+
+}  // namespace
+
+// The arrays a mesh is drawn from: every triangle's corners exactly as the file gave them, a
+// corner stored once where triangles of a group share it, and never shared across groups.
+TEST(Ms3dReader, CornerArraysShareOnlyCornersThatAreAlikeInEveryValue) {
+  MeshData data;
+  for (int i = 0; i < 4; ++i) data.vertices.push_back(MeshVertex{-1, Vector3{float(i), float(i * i), 1.0f}});
+  const Vector3 up{0, 1, 0}, side{1, 0, 0};
+  data.triangles = {Triangle(0, 1, 2, up, 0.5f), Triangle(2, 1, 3, up, 0.5f),  // share corners 1 and 2
+                    Triangle(0, 1, 2, side, 0.5f),                             // same vertices, other normal
+                    Triangle(0, 1, 2, up, 0.75f)};                             // vertex 0 with another s
+  data.meshes = {MeshGroup{0, {0, 1, 2, 3}}, MeshGroup{-1, {1}}};
+
+  const MeshCornerArrays arrays = BuildMeshCornerArrays(data);
+  ASSERT_EQ(arrays.groups.size(), 2u);
+  EXPECT_EQ(arrays.groups[0].first, 0u);
+  EXPECT_EQ(arrays.groups[0].count, 12u);
+  EXPECT_EQ(arrays.groups[1].first, 12u);
+  EXPECT_EQ(arrays.groups[1].count, 3u);
+  // Group one: 4 corners for the first two triangles, 3 for the turned one, 1 for the new s.
+  // Group two: its own 3.
+  EXPECT_EQ(arrays.corners.size(), 4u + 3u + 1u + 3u);
+
+  std::size_t at = 0;
+  for (const MeshGroup& group : data.meshes) {
+    for (int index : group.triangleIndices) {
+      const MeshTriangle& tri = data.triangles[static_cast<std::size_t>(index)];
+      for (int k = 0; k < 3; ++k, ++at) {
+        const MeshCorner& c = arrays.corners[arrays.order[at]];
+        const Vector3& p = data.vertices[static_cast<std::size_t>(tri.vertexIndices[k])].position;
+        EXPECT_EQ(c.position.x, p.x);
+        EXPECT_EQ(c.position.y, p.y);
+        EXPECT_EQ(c.normal.x, tri.normals[k].x);
+        EXPECT_EQ(c.normal.y, tri.normals[k].y);
+        EXPECT_EQ(c.s, tri.s[k]);
+        EXPECT_EQ(c.t, tri.t[k]);
+      }
+    }
+  }
+  EXPECT_EQ(at, arrays.order.size());
+  EXPECT_LT(arrays.order[12], arrays.corners.size());
+  EXPECT_GE(arrays.order[12], 8u);  // the second group's corners come after the first's
+}
