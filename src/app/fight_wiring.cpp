@@ -52,7 +52,11 @@ struct GameFightHooks final : FightHooks {
   }
   void SetAnimation(int character, const char* animation) override { FighterModels[character].SetAnimation(animation); }
 
-  void LoadArenaMeshes(int arena) override { ::LoadArenaMeshes(arena); }
+  // The menus' kept background is not shown during the fight: its memory goes to the arena.
+  void LoadArenaMeshes(int arena) override {
+    ReleaseKeptPicture();
+    ::LoadArenaMeshes(arena);
+  }
   void BuildArenaLights() override { ::BuildArenaLights(); }
   void DestroyArenaMeshes() override { ::DestroyArenaMeshes(); }
 

@@ -110,6 +110,7 @@ void DestroyGameWindow() {
   if (GlContextExists()) {
     // GL objects can only be deleted while their context is current.
     ReleaseSceneTarget();
+    ReleaseKeptPicture();
     ShutdownRenderer();
     ReleaseTgaTextures();
     if (!ReleaseGlContext()) ShutdownError("Release Of DC And RC Failed.");

@@ -3,6 +3,7 @@
 // What the frame loop, the screens, the arena and the fight may call of the renderer.
 
 #include "render/fighter_model.h"    // FighterModel, FighterModels[8], ClearDrawnMarks, HoldUndrawnModels
+#include "render/kept_picture.h"     // DrawKeptPicture, ReleaseKeptPicture
 #include "render/math3d.h"           // Vector2, Vector3, Quaternion, Matrix4 and their operations
 #include "render/mesh_model.h"       // MeshModel, Ms3dModel, LampModel, TriangleRecord
 #include "render/scene_target.h"     // BeginSceneFrame, PresentSceneFrame, LoadMenuProjection

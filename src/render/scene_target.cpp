@@ -1,30 +1,13 @@
 #include "render/scene_target.h"
 
 #include <GL/gl.h>
-#include <GL/glext.h>
 
 #include "app/display_geometry.h"
-#include "platform/platform.h"
+#include "render/framebuffer_calls.h"
 
 namespace {
 
-struct FramebufferCalls {
-  PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
-  PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
-  PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
-  PFNGLGENRENDERBUFFERSPROC genRenderbuffers = nullptr;
-  PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers = nullptr;
-  PFNGLBINDRENDERBUFFERPROC bindRenderbuffer = nullptr;
-  PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
-  PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
-  PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
-  PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
-};
-
 struct SceneTarget {
-  bool looked = false;
-  bool available = false;
-  FramebufferCalls gl;
   GLuint framebuffer = 0;
   GLuint colour = 0;
   GLuint depth = 0;
@@ -35,24 +18,8 @@ struct SceneTarget {
 
 SceneTarget Target;
 
-template <typename Call>
-bool Load(Call& call, const char* name) {
-  call = reinterpret_cast<Call>(GlProcAddress(name));
-  return call != nullptr;
-}
-
-bool LookUpCalls(FramebufferCalls& gl) {
-  return Load(gl.genFramebuffers, "glGenFramebuffers") && Load(gl.deleteFramebuffers, "glDeleteFramebuffers") &&
-         Load(gl.bindFramebuffer, "glBindFramebuffer") && Load(gl.genRenderbuffers, "glGenRenderbuffers") &&
-         Load(gl.deleteRenderbuffers, "glDeleteRenderbuffers") && Load(gl.bindRenderbuffer, "glBindRenderbuffer") &&
-         Load(gl.renderbufferStorage, "glRenderbufferStorage") &&
-         Load(gl.framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
-         Load(gl.checkFramebufferStatus, "glCheckFramebufferStatus") && Load(gl.blitFramebuffer, "glBlitFramebuffer");
-}
-
 // Colour with alpha (the game blends with the destination's alpha) and depth of the settings.
-bool MakeTarget(int width, int height, int depthBits) {
-  FramebufferCalls& gl = Target.gl;
+bool MakeTarget(const FramebufferCalls& gl, int width, int height, int depthBits) {
   ReleaseSceneTarget();
   gl.genFramebuffers(1, &Target.framebuffer);
   gl.genRenderbuffers(1, &Target.colour);
@@ -82,13 +49,10 @@ bool MakeTarget(int width, int height, int depthBits) {
 bool BeginSceneFrame(int width, int height, int windowWidth, int windowHeight, int depthBits) {
   Target.drawing = false;
   if (width >= windowWidth && height >= windowHeight) return true;
-  if (!Target.looked) {
-    Target.looked = true;
-    Target.available = LookUpCalls(Target.gl);
-  }
-  if (!Target.available) return false;
-  if ((Target.width != width || Target.height != height) && !MakeTarget(width, height, depthBits)) return false;
-  Target.gl.bindFramebuffer(GL_FRAMEBUFFER, Target.framebuffer);
+  const FramebufferCalls* gl = Framebuffers();
+  if (gl == nullptr) return false;
+  if ((Target.width != width || Target.height != height) && !MakeTarget(*gl, width, height, depthBits)) return false;
+  gl->bindFramebuffer(GL_FRAMEBUFFER, Target.framebuffer);
   Target.drawing = true;
   return true;
 }
@@ -96,7 +60,7 @@ bool BeginSceneFrame(int width, int height, int windowWidth, int windowHeight, i
 void PresentSceneFrame(int windowWidth, int windowHeight) {
   if (!Target.drawing) return;
   Target.drawing = false;
-  FramebufferCalls& gl = Target.gl;
+  const FramebufferCalls& gl = *Framebuffers();
   gl.bindFramebuffer(GL_READ_FRAMEBUFFER, Target.framebuffer);
   gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
   gl.blitFramebuffer(0, 0, Target.width, Target.height, 0, 0, windowWidth, windowHeight, GL_COLOR_BUFFER_BIT,
@@ -106,10 +70,11 @@ void PresentSceneFrame(int windowWidth, int windowHeight) {
 
 void ReleaseSceneTarget() {
   if (Target.framebuffer == 0) return;
-  Target.gl.deleteFramebuffers(1, &Target.framebuffer);
-  Target.gl.deleteRenderbuffers(1, &Target.colour);
-  Target.gl.deleteRenderbuffers(1, &Target.depth);
-  Target = SceneTarget{Target.looked, Target.available, Target.gl};
+  const FramebufferCalls& gl = *Framebuffers();
+  gl.deleteFramebuffers(1, &Target.framebuffer);
+  gl.deleteRenderbuffers(1, &Target.colour);
+  gl.deleteRenderbuffers(1, &Target.depth);
+  Target = SceneTarget{};
 }
 
 void LoadMenuProjection() {

@@ -28,6 +28,22 @@ void DrawFullScreenQuad(int texture) {
 
 namespace {
 
+void DrawWholeScreenQuad() { DrawTexturedQuad(0, 0, 800, 600); }
+
+// A background over the black of the clear is the same picture frame after frame: copied in.
+void DrawBackgroundPicture(int texture) {
+  BindTexture(texture);
+  if (MenuOverClearFrame) {
+    DrawKeptPicture(DrawWholeScreenQuad);
+  } else {
+    DrawWholeScreenQuad();
+  }
+}
+
+}  // namespace
+
+namespace {
+
 // Mask then face: the mask's dark parts cut a hole, the face is added into it.
 void DrawMaskedQuad(int mask, int face, float x0, float y0, float x1, float y1) {
   glDisable(GL_DEPTH_TEST);
@@ -52,7 +68,7 @@ void DrawMaskedBackground(int mask, int picture) {
     glDisable(GL_LIGHTING);
     glDisable(GL_BLEND);
     glColor4f(1, 1, 1, 1);
-    DrawFullScreenQuad(picture);
+    DrawBackgroundPicture(picture);
     glBlendFunc(GL_ONE, GL_ONE);  // as the masked quad leaves it
   } else {
     DrawMaskedQuad(mask, picture, 0, 0, 800, 600);
@@ -64,7 +80,7 @@ void DrawPlainBackground(bool depthTestOff) {
   glColor4f(1, 1, 1, 1);
   glDisable(GL_LIGHTING);
   if (depthTestOff) glDisable(GL_DEPTH_TEST);
-  DrawFullScreenQuad(22);
+  DrawBackgroundPicture(22);
 }
 
 void DrawButton(bool hovered) {

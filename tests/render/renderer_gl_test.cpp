@@ -240,3 +240,90 @@ TEST_F(RendererGl, TextureBankIsAllOrNothing) {
   for (unsigned int name : TextureBank) named += name != 0;
   EXPECT_EQ(named, loaded ? TextureBankSize : 0);
 }
+
+namespace {
+
+// A texture of one colour, 2 × 2.
+GLuint PlainTexture(unsigned char r, unsigned char g, unsigned char b) {
+  const unsigned char pixels[12] = {r, g, b, r, g, b, r, g, b, r, g, b};
+  GLuint name = 0;
+  glGenTextures(1, &name);
+  glBindTexture(GL_TEXTURE_2D, name);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, 2, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+  return name;
+}
+
+int DrawCalls = 0;
+
+// The left half of the viewport.
+void DrawLeftHalf() {
+  ++DrawCalls;
+  glBegin(GL_QUADS);
+  glTexCoord2f(0, 0), glVertex2f(-1, -1);
+  glTexCoord2f(1, 0), glVertex2f(0, -1);
+  glTexCoord2f(1, 1), glVertex2f(0, 1);
+  glTexCoord2f(0, 1), glVertex2f(-1, 1);
+  glEnd();
+}
+
+}  // namespace
+
+// A kept picture is drawn once and copied in after; a change of texture, viewport or colour
+// draws it again, so the copy never shows what an earlier frame had.
+TEST_F(RendererGl, KeptPictureIsCopiedUntilWhatShapesItChanges) {
+  const GLuint red = PlainTexture(255, 0, 0), blue = PlainTexture(0, 0, 255);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_BLEND);
+  glDisable(GL_LIGHTING);
+  glEnable(GL_TEXTURE_2D);
+  glColor4f(1, 1, 1, 1);
+  auto frame = [](GLuint texture) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    DrawKeptPicture(DrawLeftHalf);
+  };
+
+  DrawCalls = 0;
+  frame(red);
+  frame(red);
+  EXPECT_EQ(DrawCalls, 1);
+  EXPECT_EQ(ReadPixel(100, 300).r, 255);
+  EXPECT_EQ(ReadPixel(700, 300).r, 0);  // the right half keeps the clear
+
+  frame(blue);
+  EXPECT_EQ(DrawCalls, 2);
+  EXPECT_EQ(ReadPixel(100, 300).b, 255);
+  EXPECT_EQ(ReadPixel(100, 300).r, 0);
+
+  glViewport(400, 0, 400, 600);  // the left half of the viewport is now the window's right quarter…
+  frame(blue);
+  EXPECT_EQ(DrawCalls, 3);
+  EXPECT_EQ(ReadPixel(100, 300).b, 0);
+  EXPECT_EQ(ReadPixel(500, 300).b, 255);
+  glViewport(0, 0, 800, 600);
+
+  glColor4f(0, 1, 1, 1);  // …and a colour tints the texture
+  frame(blue);
+  EXPECT_EQ(DrawCalls, 4);
+  glColor4f(1, 1, 1, 1);
+
+  glEnable(GL_BLEND);  // blended pictures depend on the frame under them: always drawn
+  frame(red);
+  frame(red);
+  EXPECT_EQ(DrawCalls, 6);
+  glDisable(GL_BLEND);
+
+  ReleaseKeptPicture();
+  frame(red);
+  EXPECT_EQ(DrawCalls, 7);
+  EXPECT_EQ(ReadPixel(100, 300).r, 255);
+  glDeleteTextures(1, &red);
+  glDeleteTextures(1, &blue);
+  glEnable(GL_DEPTH_TEST);
+}

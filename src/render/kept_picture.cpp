@@ -1,0 +1,123 @@
+#include "render/kept_picture.h"
+
+#include <GL/gl.h>
+
+#include <array>
+
+#include "render/framebuffer_calls.h"
+
+namespace {
+
+// Everything the picture's pixels depend on, as GL reports it.
+struct PictureState {
+  GLint texture = 0, drawFramebuffer = 0, program = 0, textureMode = 0;
+  std::array<GLboolean, 4> switches{};  // texturing, lighting, fog, alpha test
+  std::array<GLint, 4> viewport{}, scissorBox{};
+  GLboolean scissor = GL_FALSE;
+  std::array<GLfloat, 16> projection{}, modelview{}, textureMatrix{};
+  std::array<GLfloat, 4> colour{}, clearColour{};
+
+  bool operator==(const PictureState& o) const {
+    return texture == o.texture && drawFramebuffer == o.drawFramebuffer && program == o.program &&
+           textureMode == o.textureMode && switches == o.switches && viewport == o.viewport &&
+           scissorBox == o.scissorBox && scissor == o.scissor && projection == o.projection &&
+           modelview == o.modelview && textureMatrix == o.textureMatrix && colour == o.colour &&
+           clearColour == o.clearColour;
+  }
+};
+
+PictureState CurrentState() {
+  PictureState s;
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &s.texture);
+  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &s.drawFramebuffer);
+  glGetIntegerv(GL_CURRENT_PROGRAM, &s.program);
+  glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &s.textureMode);
+  s.switches = {glIsEnabled(GL_TEXTURE_2D), glIsEnabled(GL_LIGHTING), glIsEnabled(GL_FOG), glIsEnabled(GL_ALPHA_TEST)};
+  glGetIntegerv(GL_VIEWPORT, s.viewport.data());
+  glGetIntegerv(GL_SCISSOR_BOX, s.scissorBox.data());
+  s.scissor = glIsEnabled(GL_SCISSOR_TEST);
+  glGetFloatv(GL_PROJECTION_MATRIX, s.projection.data());
+  glGetFloatv(GL_MODELVIEW_MATRIX, s.modelview.data());
+  glGetFloatv(GL_TEXTURE_MATRIX, s.textureMatrix.data());
+  glGetFloatv(GL_CURRENT_COLOR, s.colour.data());
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, s.clearColour.data());
+  return s;
+}
+
+struct KeptPicture {
+  GLuint framebuffer = 0, colour = 0;
+  int width = 0, height = 0;
+  bool valid = false;
+  PictureState state;
+};
+
+KeptPicture Kept;
+
+// Colour with alpha, as the window has: later passes blend with the destination's alpha.
+bool MakeFramebuffer(const FramebufferCalls& gl, int width, int height) {
+  ReleaseKeptPicture();
+  gl.genFramebuffers(1, &Kept.framebuffer);
+  gl.genRenderbuffers(1, &Kept.colour);
+  gl.bindRenderbuffer(GL_RENDERBUFFER, Kept.colour);
+  gl.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+  gl.bindRenderbuffer(GL_RENDERBUFFER, 0);
+  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, Kept.framebuffer);
+  gl.framebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, Kept.colour);
+  const bool complete = gl.checkFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+  if (!complete) {
+    ReleaseKeptPicture();
+    return false;
+  }
+  Kept.width = width;
+  Kept.height = height;
+  return true;
+}
+
+// Draws the picture into the kept framebuffer over the clear colour, as the frame had it.
+bool KeepPicture(const FramebufferCalls& gl, const PictureState& state, void (*draw)()) {
+  const int width = state.viewport[0] + state.viewport[2];
+  const int height = state.viewport[1] + state.viewport[3];
+  if ((Kept.width != width || Kept.height != height || Kept.framebuffer == 0) && !MakeFramebuffer(gl, width, height)) {
+    return false;
+  }
+  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, Kept.framebuffer);
+  if (state.scissor) glDisable(GL_SCISSOR_TEST);
+  glClear(GL_COLOR_BUFFER_BIT);
+  if (state.scissor) glEnable(GL_SCISSOR_TEST);
+  draw();
+  Kept.state = state;
+  Kept.valid = true;
+  return true;
+}
+
+}  // namespace
+
+void DrawKeptPicture(void (*draw)()) {
+  const FramebufferCalls* gl = Framebuffers();
+  if (gl == nullptr || glIsEnabled(GL_BLEND) || glIsEnabled(GL_DEPTH_TEST)) {
+    draw();
+    return;
+  }
+  const PictureState state = CurrentState();
+  if (!(Kept.valid && Kept.state == state) && !KeepPicture(*gl, state, draw)) {
+    gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
+    draw();
+    return;
+  }
+  // The copy honours the scissor box, as the quad did.
+  GLint readFramebuffer = 0;
+  glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &readFramebuffer);
+  gl->bindFramebuffer(GL_READ_FRAMEBUFFER, Kept.framebuffer);
+  gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
+  gl->blitFramebuffer(0, 0, Kept.width, Kept.height, 0, 0, Kept.width, Kept.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  gl->bindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readFramebuffer));
+}
+
+void ReleaseKeptPicture() {
+  if (Kept.framebuffer != 0) {
+    const FramebufferCalls& gl = *Framebuffers();
+    gl.deleteFramebuffers(1, &Kept.framebuffer);
+    gl.deleteRenderbuffers(1, &Kept.colour);
+  }
+  Kept = KeptPicture{};
+}
