@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <array>
+#include <vector>
 
 #include "render/framebuffer_calls.h"
 
@@ -16,18 +17,21 @@ struct PictureState {
   GLboolean scissor = GL_FALSE;
   std::array<GLfloat, 16> projection{}, modelview{}, textureMatrix{};
   std::array<GLfloat, 4> colour{}, clearColour{};
+  std::vector<unsigned char> look;
 
   bool operator==(const PictureState& o) const {
     return texture == o.texture && drawFramebuffer == o.drawFramebuffer && program == o.program &&
            textureMode == o.textureMode && switches == o.switches && viewport == o.viewport &&
            scissorBox == o.scissorBox && scissor == o.scissor && projection == o.projection &&
            modelview == o.modelview && textureMatrix == o.textureMatrix && colour == o.colour &&
-           clearColour == o.clearColour;
+           clearColour == o.clearColour && look == o.look;
   }
 };
 
-PictureState CurrentState() {
+PictureState CurrentState(const void* look, std::size_t lookSize) {
   PictureState s;
+  const auto* bytes = static_cast<const unsigned char*>(look);
+  s.look.assign(bytes, bytes + (look != nullptr ? lookSize : 0));
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &s.texture);
   glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &s.drawFramebuffer);
   glGetIntegerv(GL_CURRENT_PROGRAM, &s.program);
@@ -52,6 +56,19 @@ struct KeptPicture {
 };
 
 KeptPicture Kept;
+// A kept picture is being drawn or replayed: a picture drawn inside it is part of it, drawn as is.
+bool Inside = false;
+
+// Runs the drawing's state changes with no pixel left to draw.
+void ReplayWithoutPixels(const PictureState& state, void (*draw)()) {
+  glScissor(0, 0, 0, 0);
+  glEnable(GL_SCISSOR_TEST);
+  Inside = true;
+  draw();
+  Inside = false;
+  glScissor(state.scissorBox[0], state.scissorBox[1], state.scissorBox[2], state.scissorBox[3]);
+  if (!state.scissor) glDisable(GL_SCISSOR_TEST);
+}
 
 // Colour with alpha, as the window has: later passes blend with the destination's alpha.
 bool MakeFramebuffer(const FramebufferCalls& gl, int width, int height) {
@@ -84,7 +101,9 @@ bool KeepPicture(const FramebufferCalls& gl, const PictureState& state, void (*d
   if (state.scissor) glDisable(GL_SCISSOR_TEST);
   glClear(GL_COLOR_BUFFER_BIT);
   if (state.scissor) glEnable(GL_SCISSOR_TEST);
+  Inside = true;
   draw();
+  Inside = false;
   Kept.state = state;
   Kept.valid = true;
   return true;
@@ -92,14 +111,15 @@ bool KeepPicture(const FramebufferCalls& gl, const PictureState& state, void (*d
 
 }  // namespace
 
-void DrawKeptPicture(void (*draw)()) {
+void DrawKeptPicture(void (*draw)(), const void* look, std::size_t lookSize) {
   const FramebufferCalls* gl = Framebuffers();
-  if (gl == nullptr || glIsEnabled(GL_BLEND) || glIsEnabled(GL_DEPTH_TEST)) {
+  if (gl == nullptr || Inside || glIsEnabled(GL_BLEND) || glIsEnabled(GL_DEPTH_TEST)) {
     draw();
     return;
   }
-  const PictureState state = CurrentState();
-  if (!(Kept.valid && Kept.state == state) && !KeepPicture(*gl, state, draw)) {
+  const PictureState state = CurrentState(look, lookSize);
+  const bool kept = Kept.valid && Kept.state == state;
+  if (!kept && !KeepPicture(*gl, state, draw)) {
     gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
     draw();
     return;
@@ -111,6 +131,8 @@ void DrawKeptPicture(void (*draw)()) {
   gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
   gl->blitFramebuffer(0, 0, Kept.width, Kept.height, 0, 0, Kept.width, Kept.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
   gl->bindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readFramebuffer));
+  // A picture drawn just now into the framebuffer has left its state already.
+  if (kept) ReplayWithoutPixels(state, draw);
 }
 
 void ReleaseKeptPicture() {

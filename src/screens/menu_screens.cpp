@@ -22,9 +22,7 @@ void LabelledButton(float x, float y, float labelX, float labelY, const char* la
   PrintSmall(labelX, labelY, 1, "%s", label);
 }
 
-}  // namespace
-
-void DrawMainMenu() {
+void DrawMainMenuParts() {
   DrawMaskedBackground(1, 15);
   const float* rise = SlideOffsets.rise;
   struct Entry {
@@ -43,6 +41,36 @@ void DrawMainMenu() {
   LabelledButton(407, 85 + rise[7], 409, Slid(93, rise[7]), "  REPLAY", 7);
   // The second row slides in with the button above it.
   LabelledButton(281, 85 + rise[2], 287, Slid(93, rise[2]), "  ONLINE", 6);
+}
+
+// What the main menu's pixels depend on besides GL: where its buttons have slid to, how far
+// each one pulses, and the small font's alpha.
+struct MainMenuLook {
+  float rise[8];
+  float scale[8];
+  float textAlpha;
+};
+
+}  // namespace
+
+// Over the black of the clear the menu is the same picture until a button moves: kept and
+// copied in.
+void DrawMainMenu() {
+  if (!MenuOverClearFrame) {
+    DrawMainMenuParts();
+    return;
+  }
+  MainMenuLook look{};
+  for (int i = 0; i < 8; ++i) {
+    look.rise[i] = SlideOffsets.rise[i];
+    look.scale[i] = ButtonPulseScale(ScreenFlow.hover[i]);
+  }
+  look.textAlpha = TextAlpha;
+  // As the background leaves them before it draws.
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_BLEND);
+  DrawKeptPicture(DrawMainMenuParts, &look, sizeof look);
 }
 
 void DrawQuitConfirm() {

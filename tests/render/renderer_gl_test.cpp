@@ -255,11 +255,14 @@ GLuint PlainTexture(unsigned char r, unsigned char g, unsigned char b) {
   return name;
 }
 
-int DrawCalls = 0;
+int DrawCalls = 0;  // the draws that could reach a pixel
 
-// The left half of the viewport.
+// The left half of the viewport; leaves a line width of 3 as a mark of its state changes.
 void DrawLeftHalf() {
-  ++DrawCalls;
+  GLint box[4];
+  glGetIntegerv(GL_SCISSOR_BOX, box);
+  DrawCalls += !glIsEnabled(GL_SCISSOR_TEST) || box[2] * box[3] > 0;
+  glLineWidth(3);
   glBegin(GL_QUADS);
   glTexCoord2f(0, 0), glVertex2f(-1, -1);
   glTexCoord2f(1, 0), glVertex2f(0, -1);
@@ -270,8 +273,8 @@ void DrawLeftHalf() {
 
 }  // namespace
 
-// A kept picture is drawn once and copied in after; a change of texture, viewport or colour
-// draws it again, so the copy never shows what an earlier frame had.
+// A kept picture is drawn once and copied in after, GL left as the drawing leaves it; a change of
+// texture, viewport, colour or look draws it again, so the copy never shows an earlier frame.
 TEST_F(RendererGl, KeptPictureIsCopiedUntilWhatShapesItChanges) {
   const GLuint red = PlainTexture(255, 0, 0), blue = PlainTexture(0, 0, 255);
   glMatrixMode(GL_PROJECTION);
@@ -283,16 +286,21 @@ TEST_F(RendererGl, KeptPictureIsCopiedUntilWhatShapesItChanges) {
   glDisable(GL_LIGHTING);
   glEnable(GL_TEXTURE_2D);
   glColor4f(1, 1, 1, 1);
-  auto frame = [](GLuint texture) {
+  auto frame = [](GLuint texture, int look = 0) {
     glClear(GL_COLOR_BUFFER_BIT);
     glBindTexture(GL_TEXTURE_2D, texture);
-    DrawKeptPicture(DrawLeftHalf);
+    glLineWidth(1);
+    DrawKeptPicture(DrawLeftHalf, &look, sizeof look);
   };
 
   DrawCalls = 0;
   frame(red);
   frame(red);
   EXPECT_EQ(DrawCalls, 1);
+  GLfloat lineWidth = 0;
+  glGetFloatv(GL_LINE_WIDTH, &lineWidth);
+  EXPECT_EQ(lineWidth, 3.0f);
+  EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
   EXPECT_EQ(ReadPixel(100, 300).r, 255);
   EXPECT_EQ(ReadPixel(700, 300).r, 0);  // the right half keeps the clear
 
@@ -312,16 +320,18 @@ TEST_F(RendererGl, KeptPictureIsCopiedUntilWhatShapesItChanges) {
   frame(blue);
   EXPECT_EQ(DrawCalls, 4);
   glColor4f(1, 1, 1, 1);
+  frame(blue, 1);  // what the drawing reads besides GL
+  EXPECT_EQ(DrawCalls, 5);
 
   glEnable(GL_BLEND);  // blended pictures depend on the frame under them: always drawn
   frame(red);
   frame(red);
-  EXPECT_EQ(DrawCalls, 6);
+  EXPECT_EQ(DrawCalls, 7);
   glDisable(GL_BLEND);
 
   ReleaseKeptPicture();
   frame(red);
-  EXPECT_EQ(DrawCalls, 7);
+  EXPECT_EQ(DrawCalls, 8);
   EXPECT_EQ(ReadPixel(100, 300).r, 255);
   glDeleteTextures(1, &red);
   glDeleteTextures(1, &blue);

@@ -110,8 +110,11 @@ TEST_F(MenuPictures, SkippingThePassesThatMultiplyBlackChangesNoPixel) {
     SCOPED_TRACE(static_cast<int>(state));
     const Picture skipped = DrawMenuFrame(state, true, 0.0f);
     const Picture everyPass = DrawMenuFrame(state, false, 0.0f);
+    // The next still frame copies the kept background in rather than drawing it.
+    const Picture copied = DrawMenuFrame(state, true, 0.0f);
     EXPECT_GT(LitPixels(everyPass), kWidth * kHeight / 20) << "nearly black";
     EXPECT_EQ(DifferingPixels(skipped, everyPass), 0);
+    EXPECT_EQ(DifferingPixels(copied, everyPass), 0);
   }
 }
 
