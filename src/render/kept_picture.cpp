@@ -53,9 +53,15 @@ struct KeptPicture {
   int width = 0, height = 0;
   bool valid = false;
   PictureState state;
+  // The state last asked for: a picture is kept only when a frame asks for what the one before
+  // did, so one that changes every frame (a pulsing button) is drawn, not drawn and copied.
+  bool asked = false;
+  PictureState askedState;
 };
 
-KeptPicture Kept;
+// One picture a level: a whole menu at rest, and while that is drawn, the background inside it.
+KeptPicture Kept[2];
+int Level = 0;  // kept pictures being drawn directly around this one
 // A kept picture is being drawn or replayed: a picture drawn inside it is part of it, drawn as is.
 bool Inside = false;
 
@@ -70,76 +76,92 @@ void ReplayWithoutPixels(const PictureState& state, void (*draw)()) {
   if (!state.scissor) glDisable(GL_SCISSOR_TEST);
 }
 
+void Release(KeptPicture& kept) {
+  if (kept.framebuffer != 0) {
+    const FramebufferCalls& gl = *Framebuffers();
+    gl.deleteFramebuffers(1, &kept.framebuffer);
+    gl.deleteRenderbuffers(1, &kept.colour);
+  }
+  kept = KeptPicture{};
+}
+
 // Colour with alpha, as the window has: later passes blend with the destination's alpha.
-bool MakeFramebuffer(const FramebufferCalls& gl, int width, int height) {
-  ReleaseKeptPicture();
-  gl.genFramebuffers(1, &Kept.framebuffer);
-  gl.genRenderbuffers(1, &Kept.colour);
-  gl.bindRenderbuffer(GL_RENDERBUFFER, Kept.colour);
+bool MakeFramebuffer(const FramebufferCalls& gl, KeptPicture& kept, int width, int height) {
+  Release(kept);
+  gl.genFramebuffers(1, &kept.framebuffer);
+  gl.genRenderbuffers(1, &kept.colour);
+  gl.bindRenderbuffer(GL_RENDERBUFFER, kept.colour);
   gl.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
   gl.bindRenderbuffer(GL_RENDERBUFFER, 0);
-  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, Kept.framebuffer);
-  gl.framebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, Kept.colour);
-  const bool complete = gl.checkFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
-  if (!complete) {
-    ReleaseKeptPicture();
+  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, kept.framebuffer);
+  gl.framebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, kept.colour);
+  if (gl.checkFramebufferStatus(GL_DRAW_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+    Release(kept);
     return false;
   }
-  Kept.width = width;
-  Kept.height = height;
+  kept.width = width;
+  kept.height = height;
   return true;
 }
 
 // Draws the picture into the kept framebuffer over the clear colour, as the frame had it.
-bool KeepPicture(const FramebufferCalls& gl, const PictureState& state, void (*draw)()) {
+bool KeepPicture(const FramebufferCalls& gl, KeptPicture& kept, const PictureState& state, void (*draw)()) {
   const int width = state.viewport[0] + state.viewport[2];
   const int height = state.viewport[1] + state.viewport[3];
-  if ((Kept.width != width || Kept.height != height || Kept.framebuffer == 0) && !MakeFramebuffer(gl, width, height)) {
+  if ((kept.width != width || kept.height != height || kept.framebuffer == 0) &&
+      !MakeFramebuffer(gl, kept, width, height)) {
     return false;
   }
-  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, Kept.framebuffer);
+  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, kept.framebuffer);
   if (state.scissor) glDisable(GL_SCISSOR_TEST);
   glClear(GL_COLOR_BUFFER_BIT);
   if (state.scissor) glEnable(GL_SCISSOR_TEST);
   Inside = true;
   draw();
   Inside = false;
-  Kept.state = state;
-  Kept.valid = true;
+  kept.state = state;
+  kept.valid = true;
   return true;
+}
+
+void DrawDirectly(void (*draw)()) {
+  ++Level;
+  draw();
+  --Level;
 }
 
 }  // namespace
 
 void DrawKeptPicture(void (*draw)(), const void* look, std::size_t lookSize) {
   const FramebufferCalls* gl = Framebuffers();
-  if (gl == nullptr || Inside || glIsEnabled(GL_BLEND) || glIsEnabled(GL_DEPTH_TEST)) {
+  if (gl == nullptr || Inside || Level >= 2 || glIsEnabled(GL_BLEND) || glIsEnabled(GL_DEPTH_TEST)) {
     draw();
     return;
   }
+  KeptPicture& kept = Kept[Level];
   const PictureState state = CurrentState(look, lookSize);
-  const bool kept = Kept.valid && Kept.state == state;
-  if (!kept && !KeepPicture(*gl, state, draw)) {
-    gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
-    draw();
-    return;
+  const bool copy = kept.valid && kept.state == state;
+  if (!copy) {
+    const bool askedBefore = kept.asked && kept.askedState == state;
+    kept.asked = true;
+    kept.askedState = state;
+    if (!askedBefore || !KeepPicture(*gl, kept, state, draw)) {
+      gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
+      DrawDirectly(draw);
+      return;
+    }
   }
   // The copy honours the scissor box, as the quad did.
   GLint readFramebuffer = 0;
   glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &readFramebuffer);
-  gl->bindFramebuffer(GL_READ_FRAMEBUFFER, Kept.framebuffer);
+  gl->bindFramebuffer(GL_READ_FRAMEBUFFER, kept.framebuffer);
   gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
-  gl->blitFramebuffer(0, 0, Kept.width, Kept.height, 0, 0, Kept.width, Kept.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  gl->blitFramebuffer(0, 0, kept.width, kept.height, 0, 0, kept.width, kept.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
   gl->bindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readFramebuffer));
   // A picture drawn just now into the framebuffer has left its state already.
-  if (kept) ReplayWithoutPixels(state, draw);
+  if (copy) ReplayWithoutPixels(state, draw);
 }
 
 void ReleaseKeptPicture() {
-  if (Kept.framebuffer != 0) {
-    const FramebufferCalls& gl = *Framebuffers();
-    gl.deleteFramebuffers(1, &Kept.framebuffer);
-    gl.deleteRenderbuffers(1, &Kept.colour);
-  }
-  Kept = KeptPicture{};
+  for (KeptPicture& kept : Kept) Release(kept);
 }

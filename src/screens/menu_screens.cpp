@@ -22,8 +22,20 @@ void LabelledButton(float x, float y, float labelX, float labelY, const char* la
   PrintSmall(labelX, labelY, 1, "%s", label);
 }
 
+// Which of the main menu's parts a drawing takes: a hovered button pulses, so the kept picture
+// holds the rest and the hovered buttons are drawn over it (no two buttons overlap).
+enum class MainMenuParts { All, Resting, Hovered };
+MainMenuParts PartsDrawn = MainMenuParts::All;
+
+void LabelledButtonOfPart(float x, float y, float labelX, float labelY, const char* label, int slot) {
+  const bool hovered = ScreenFlow.hover[slot];
+  if (PartsDrawn == MainMenuParts::All || hovered == (PartsDrawn == MainMenuParts::Hovered)) {
+    LabelledButton(x, y, labelX, labelY, label, slot);
+  }
+}
+
 void DrawMainMenuParts() {
-  DrawMaskedBackground(1, 15);
+  if (PartsDrawn != MainMenuParts::Hovered) DrawMaskedBackground(1, 15);
   const float* rise = SlideOffsets.rise;
   struct Entry {
     float x;
@@ -34,43 +46,52 @@ void DrawMainMenuParts() {
       {29, 38, " CAREER"}, {155, 154, "  FIGHT"}, {281, 284, "2 PLAYERS"}, {407, 409, "  OPTIONS"}, {533, 532, "   EXIT"}};
   for (int i = 0; i < 5; ++i) {
     const Entry& e = kEntries[i];
-    LabelledButton(e.x, 135 + rise[i], e.labelX, Slid(143, rise[i]), e.label, i);
+    LabelledButtonOfPart(e.x, 135 + rise[i], e.labelX, Slid(143, rise[i]), e.label, i);
   }
   // The second row, below the first.
-  LabelledButton(155, 85 + rise[5], 154, Slid(93, rise[5]), "  TRAINING", 5);
-  LabelledButton(407, 85 + rise[7], 409, Slid(93, rise[7]), "  REPLAY", 7);
+  LabelledButtonOfPart(155, 85 + rise[5], 154, Slid(93, rise[5]), "  TRAINING", 5);
+  LabelledButtonOfPart(407, 85 + rise[7], 409, Slid(93, rise[7]), "  REPLAY", 7);
   // The second row slides in with the button above it.
-  LabelledButton(281, 85 + rise[2], 287, Slid(93, rise[2]), "  ONLINE", 6);
+  LabelledButtonOfPart(281, 85 + rise[2], 287, Slid(93, rise[2]), "  ONLINE", 6);
 }
 
-// What the main menu's pixels depend on besides GL: where its buttons have slid to, how far
-// each one pulses, and the small font's alpha.
+void DrawRestingParts() {
+  PartsDrawn = MainMenuParts::Resting;
+  DrawMainMenuParts();
+}
+
+// What the resting part of the main menu depends on besides GL: where its buttons have slid to,
+// which are hovered (and left out), and the small font's alpha.
 struct MainMenuLook {
   float rise[8];
-  float scale[8];
+  bool hovered[8];
   float textAlpha;
 };
 
 }  // namespace
 
-// Over the black of the clear the menu is the same picture until a button moves: kept and
-// copied in.
+// Over the black of the clear the menu is the same picture until a button slides: kept and
+// copied in, with the pulsing buttons drawn over it.
 void DrawMainMenu() {
   if (!MenuOverClearFrame) {
+    PartsDrawn = MainMenuParts::All;
     DrawMainMenuParts();
     return;
   }
   MainMenuLook look{};
   for (int i = 0; i < 8; ++i) {
     look.rise[i] = SlideOffsets.rise[i];
-    look.scale[i] = ButtonPulseScale(ScreenFlow.hover[i]);
+    look.hovered[i] = ScreenFlow.hover[i];
   }
   look.textAlpha = TextAlpha;
   // As the background leaves them before it draws.
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_LIGHTING);
   glDisable(GL_BLEND);
-  DrawKeptPicture(DrawMainMenuParts, &look, sizeof look);
+  DrawKeptPicture(DrawRestingParts, &look, sizeof look);
+  PartsDrawn = MainMenuParts::Hovered;
+  DrawMainMenuParts();
+  PartsDrawn = MainMenuParts::All;
 }
 
 void DrawQuitConfirm() {

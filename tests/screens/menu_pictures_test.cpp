@@ -110,11 +110,30 @@ TEST_F(MenuPictures, SkippingThePassesThatMultiplyBlackChangesNoPixel) {
     SCOPED_TRACE(static_cast<int>(state));
     const Picture skipped = DrawMenuFrame(state, true, 0.0f);
     const Picture everyPass = DrawMenuFrame(state, false, 0.0f);
-    // The next still frame copies the kept background in rather than drawing it.
+    // The next still frames keep the background (or the whole menu) and copy it in.
+    const Picture kept = DrawMenuFrame(state, true, 0.0f);
     const Picture copied = DrawMenuFrame(state, true, 0.0f);
     EXPECT_GT(LitPixels(everyPass), kWidth * kHeight / 20) << "nearly black";
     EXPECT_EQ(DifferingPixels(skipped, everyPass), 0);
+    EXPECT_EQ(DifferingPixels(kept, everyPass), 0);
     EXPECT_EQ(DifferingPixels(copied, everyPass), 0);
+  }
+}
+
+// A hovered button pulses over the kept rest of the main menu: the same picture as drawn whole.
+TEST_F(MenuPictures, APulsingButtonOverTheKeptMainMenuLooksAsDrawnWhole) {
+  ScreenFlow.hover[1] = true;
+  MenuClocks.MenuPulse = 1.2f;  // the button at 1.047 times its size
+  const Picture everyPass = DrawMenuFrame(GameState::MainMenu, false, 0.0f);
+  for (int frame = 0; frame < 3; ++frame) {
+    EXPECT_EQ(DifferingPixels(DrawMenuFrame(GameState::MainMenu, true, 0.0f), everyPass), 0) << frame;
+  }
+  ScreenFlow.hover[1] = false;
+  // Without the pulse the button is smaller: the kept picture must not be the hovered one's.
+  const Picture resting = DrawMenuFrame(GameState::MainMenu, false, 0.0f);
+  EXPECT_GT(DifferingPixels(resting, everyPass), 100);
+  for (int frame = 0; frame < 3; ++frame) {
+    EXPECT_EQ(DifferingPixels(DrawMenuFrame(GameState::MainMenu, true, 0.0f), resting), 0) << frame;
   }
 }
 
