@@ -18,7 +18,6 @@ struct LinkDraw {
 // then drawn as indexed arrays; the scratch keeps its capacity from frame to frame.
 struct BlendedFrame {
   std::vector<Vector3> positions, normals;
-  std::vector<GLuint> corners;
 };
 
 void BlendVertices(const ModelMesh& mesh, const PackedVertex* from, const PackedVertex* to, float t,
@@ -33,19 +32,24 @@ void BlendVertices(const ModelMesh& mesh, const PackedVertex* from, const Packed
 }
 
 // The file winds its triangles the other way round from GL's front faces.
-void ListCorners(const ModelMesh& mesh, std::vector<GLuint>& corners) {
-  corners.clear();
-  for (const auto& triangle : mesh.triangles) {
-    for (int corner = 2; corner >= 0; --corner) corners.push_back(static_cast<GLuint>(triangle[static_cast<std::size_t>(corner)]));
+const std::vector<std::uint32_t>& DrawCorners(ModelMesh& mesh) {
+  if (mesh.drawCorners.size() != mesh.triangles.size() * 3) {
+    mesh.drawCorners.clear();
+    for (const auto& triangle : mesh.triangles) {
+      for (int corner = 2; corner >= 0; --corner) {
+        mesh.drawCorners.push_back(static_cast<std::uint32_t>(triangle[static_cast<std::size_t>(corner)]));
+      }
+    }
   }
+  return mesh.drawCorners;
 }
 
-void DrawMeshes(const ModelPart& part, int current, int next) {
+void DrawMeshes(ModelPart& part, int current, int next) {
   static BlendedFrame frame;
-  for (const ModelMesh& mesh : part.meshes) {
+  for (ModelMesh& mesh : part.meshes) {
     if (mesh.vertexCount == 0 || mesh.triangles.empty()) continue;
     BlendVertices(mesh, &mesh.vertices[mesh.FrameStart(current)], &mesh.vertices[mesh.FrameStart(next)], part.t, frame);
-    ListCorners(mesh, frame.corners);
+    const std::vector<std::uint32_t>& corners = DrawCorners(mesh);
     const bool textured = !mesh.texCoords.empty();
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
@@ -55,19 +59,19 @@ void DrawMeshes(const ModelPart& part, int current, int next) {
       glEnableClientState(GL_TEXTURE_COORD_ARRAY);
       glTexCoordPointer(2, GL_FLOAT, sizeof(Vector2), mesh.texCoords.data());
     }
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(frame.corners.size()), GL_UNSIGNED_INT, frame.corners.data());
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(corners.size()), GL_UNSIGNED_INT, corners.data());
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
     // What follows (an untextured mesh, the particles) sees the last corner's normal and texture
     // coordinate, as it would after the corners had been sent one by one.
-    const std::size_t last = frame.corners.back();
+    const std::size_t last = corners.back();
     if (textured) glTexCoord2f(mesh.texCoords[last].u, mesh.texCoords[last].v);
     glNormal3f(frame.normals[last].x, frame.normals[last].y, frame.normals[last].z);
   }
 }
 
-void DrawPart(const ModelPart& part, LinkDraw& draw) {
+void DrawPart(ModelPart& part, LinkDraw& draw) {
   const int frames = PlayableFrameCount(part);
   if (frames == 0) return;
   // Frame numbers were clamped when the animation started; this guards a part whose frames were

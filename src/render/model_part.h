@@ -34,6 +34,7 @@ struct ModelMesh {
   std::vector<int> frameSlots;         // frameCount entries: the stored frame each frame uses
   std::vector<Vector2> texCoords;  // vertexCount entries
   std::vector<std::array<int, 3>> triangles;  // indices checked against vertexCount
+  std::vector<std::uint32_t> drawCorners;     // as GL winds its front faces; made at the first draw
 
   // Index in `vertices` of a frame's first vertex (frame below frameCount).
   std::size_t FrameStart(int frame) const {

@@ -40,10 +40,6 @@ void DrawBackgroundPicture(int texture) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 // Mask then face: the mask's dark parts cut a hole, the face is added into it.
 void DrawMaskedQuad(int mask, int face, float x0, float y0, float x1, float y1) {
   glDisable(GL_DEPTH_TEST);
