@@ -1,6 +1,7 @@
 // The audio device: opened once at start-up, closed at exit.
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <AL/efx.h>
 
 #include "audio/audio.h"
 
@@ -23,7 +24,9 @@ bool OpenAudio() {
     OpenError = "Unable to open an OpenAL output device (is there a sound card or sound server?)";
     return false;
   }
-  Context = alcCreateContext(Device, nullptr);
+  // No effect sends: the game uses none, and each of the context's voices would carry their state.
+  const ALCint attributes[] = {ALC_MAX_AUXILIARY_SENDS, 0, 0};
+  Context = alcCreateContext(Device, attributes);
   if (!Context || !alcMakeContextCurrent(Context)) {
     OpenError = "Unable to create an OpenAL context on the output device";
     if (Context) alcDestroyContext(Context);

@@ -82,6 +82,7 @@ class MeshModel : public MeshData {
   virtual bool Load(const char* gamePath) = 0;
 
   // Creates the material textures (BMP files named in the model); 0 for those that cannot be read.
+  // Materials naming the same file share one texture.
   void LoadTextures();
   // Draws every visible mesh at the current modelview matrix, setting GL material and shader
   // material uniforms per mesh; restores the 2D texturing switch afterwards.
@@ -93,6 +94,7 @@ class MeshModel : public MeshData {
   void Clear();  // deletes the textures and empties the model
 
  private:
+  void DeleteTextures();  // each shared texture once
   void BuildCornerArrays();
   // The meshes as indexed arrays, made at the first draw after loading.
   std::optional<MeshCornerArrays> cornerArrays;

@@ -10,10 +10,19 @@ Ms3dModel* LampModel = nullptr;
 
 MeshModel::~MeshModel() { Clear(); }
 
-void MeshModel::Clear() {
+void MeshModel::DeleteTextures() {
   for (MeshMaterial& material : materials) {
-    if (material.texture != 0) glDeleteTextures(1, &material.texture);
+    const unsigned int texture = material.texture;
+    if (texture == 0) continue;
+    glDeleteTextures(1, &texture);
+    for (MeshMaterial& other : materials) {
+      if (other.texture == texture) other.texture = 0;
+    }
   }
+}
+
+void MeshModel::Clear() {
+  DeleteTextures();
   static_cast<MeshData&>(*this) = MeshData{};
   cornerArrays.reset();
 }
@@ -30,9 +39,14 @@ bool Ms3dModel::Load(const char* gamePath) {
 }
 
 void MeshModel::LoadTextures() {
-  for (MeshMaterial& material : materials) {
-    if (material.texture != 0) glDeleteTextures(1, &material.texture);
-    material.texture = material.texturePath.empty() ? 0 : LoadMaterialTexture(material.texturePath.c_str());
+  DeleteTextures();
+  for (std::size_t i = 0; i < materials.size(); ++i) {
+    MeshMaterial& material = materials[i];
+    if (material.texturePath.empty()) continue;
+    for (std::size_t k = 0; k < i && material.texture == 0; ++k) {
+      if (materials[k].texturePath == material.texturePath) material.texture = materials[k].texture;
+    }
+    if (material.texture == 0) material.texture = LoadMaterialTexture(material.texturePath.c_str());
   }
 }
 

@@ -28,18 +28,21 @@ void UploadRgb(unsigned int texture, const RgbImage& image, GLint minFilter) {
   gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE, image.pixels.data());
 }
 
-// Decodes every file first: a table is either complete or has no textures at all.
-bool LoadBmpTable(const char* const* paths, int count, unsigned int* names, GLint minFilter) {
-  std::vector<RgbImage> images;
-  images.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    auto image = DecodeBmpFile(paths[i]);
-    if (!image) return false;
-    images.push_back(std::move(*image));
+// The loading images are bank pictures: the bank takes their textures, not a second copy of each.
+constexpr int kLoadingImageSlots[4] = {16, 55, 0, 40};
+
+void BankPath(int n, char (&path)[32]) {
+  char name[16];
+  std::snprintf(name, sizeof name, TextureSlot::kBankFileFormat, n);
+  std::snprintf(path, sizeof path, ".\\base\\textures\\%s", name);
+}
+
+// The loading image already uploaded from bank entry n, or 0.
+unsigned int LoadingImageOfSlot(int n) {
+  for (int i = 0; i < 4; ++i) {
+    if (kLoadingImageSlots[i] == n) return LoadingImages[i];
   }
-  glGenTextures(count, names);
-  for (int i = 0; i < count; ++i) UploadRgb(names[i], images[static_cast<std::size_t>(i)], minFilter);
-  return true;
+  return 0;
 }
 
 }  // namespace
@@ -48,22 +51,47 @@ void BindTexture(int n) {
   glBindTexture(GL_TEXTURE_2D, n >= 0 && n < TextureBankSize ? TextureBank[n] : 0);
 }
 
+// Decodes every file first: the bank is either complete or has no textures at all.
 bool LoadTextureBank() {
-  char paths[TextureBankSize][32];
-  const char* pathList[TextureBankSize];
+  std::vector<RgbImage> images(TextureBankSize);
+  int uploads = 0;
   for (int n = 0; n < TextureBankSize; ++n) {
-    char name[16];
-    std::snprintf(name, sizeof name, TextureSlot::kBankFileFormat, n);
-    std::snprintf(paths[n], sizeof paths[n], ".\\base\\textures\\%s", name);
-    pathList[n] = paths[n];
+    if (LoadingImageOfSlot(n) != 0) continue;
+    char path[32];
+    BankPath(n, path);
+    auto image = DecodeBmpFile(path);
+    if (!image) return false;
+    images[static_cast<std::size_t>(n)] = std::move(*image);
+    ++uploads;
   }
-  return LoadBmpTable(pathList, TextureBankSize, TextureBank, GL_LINEAR_MIPMAP_LINEAR);
+  std::vector<GLuint> names(static_cast<std::size_t>(uploads));
+  glGenTextures(uploads, names.data());
+  auto name = names.begin();
+  for (int n = 0; n < TextureBankSize; ++n) {
+    if (const unsigned int shared = LoadingImageOfSlot(n); shared != 0) {
+      TextureBank[n] = shared;
+      glBindTexture(GL_TEXTURE_2D, shared);
+      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    } else {
+      TextureBank[n] = *name++;
+      UploadRgb(TextureBank[n], images[static_cast<std::size_t>(n)], GL_LINEAR_MIPMAP_LINEAR);
+    }
+  }
+  return true;
 }
 
 bool LoadLoadingImages() {
-  static const char* const paths[4] = {".\\base\\textures\\tex16.bmp", ".\\base\\textures\\tex55.bmp",
-                                       ".\\base\\textures\\tex00.bmp", ".\\base\\textures\\tex40.bmp"};
-  return LoadBmpTable(paths, 4, LoadingImages, GL_LINEAR_MIPMAP_NEAREST);
+  std::vector<RgbImage> images;
+  for (int slot : kLoadingImageSlots) {
+    char path[32];
+    BankPath(slot, path);
+    auto image = DecodeBmpFile(path);
+    if (!image) return false;
+    images.push_back(std::move(*image));
+  }
+  glGenTextures(4, LoadingImages);
+  for (int i = 0; i < 4; ++i) UploadRgb(LoadingImages[i], images[static_cast<std::size_t>(i)], GL_LINEAR_MIPMAP_NEAREST);
+  return true;
 }
 
 unsigned int LoadMaterialTexture(const char* gamePath) {

@@ -20,7 +20,8 @@ void BindTexture(int n);
 bool LoadTextureBank();
 
 // "tex16.bmp", "tex55.bmp", "tex00.bmp", "tex40.bmp": the two loading-screen backgrounds, the
-// image bound while the fonts are built, and one unused.
+// image bound while the fonts are built, and one unused. Bank entries 16, 55, 0 and 40 are these
+// same textures, set to the bank's filtering once the bank is loaded.
 extern unsigned int LoadingImages[4];
 bool LoadLoadingImages();
 

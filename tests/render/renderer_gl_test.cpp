@@ -1,6 +1,9 @@
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "app/frame_clock.h"
 #include "render/gl_test_window.h"
@@ -232,13 +235,53 @@ TEST_F(RendererGl, MeshModelRestoresTexturingAfterAnUntexturedMesh) {
   EXPECT_FALSE(Ms3dModel().Load(".\\no\\such\\map.ms3d"));
 }
 
-TEST_F(RendererGl, TextureBankIsAllOrNothing) {
+TEST_F(RendererGl, MaterialsNamingOneFileShareItsTextureAndItIsDeletedOnce) {
+  const std::string picture = TempPath("render_test_shared.bmp");
+  WriteFile(picture, WriteBmp24(2, 2, Bytes(12, 90)));
+  SampleMs3d sample = GridMs3d(1);
+  sample.materials = {{1.0f, picture}, {1.0f, TempPath("render_test_missing.bmp")}, {1.0f, picture}};
+  const std::string path = TempPath("render_test_shared.ms3d");
+  WriteFile(path, WriteMs3d(sample));
+  GLuint first = 0;
+  {
+    Ms3dModel model;
+    ASSERT_TRUE(model.Load(path.c_str()));
+    model.LoadTextures();
+    first = model.materials[0].texture;
+    EXPECT_NE(first, 0u);
+    EXPECT_EQ(model.materials[1].texture, 0u);
+    EXPECT_EQ(model.materials[2].texture, first);
+    model.LoadTextures();  // loading again replaces the shared texture, not just one user of it
+    EXPECT_FALSE(glIsTexture(first));
+    first = model.materials[0].texture;
+    EXPECT_EQ(model.materials[2].texture, first);
+    EXPECT_TRUE(glIsTexture(first));
+  }
+  EXPECT_FALSE(glIsTexture(first));
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(RendererGl, TextureBankIsAllOrNothingAndTakesTheLoadingImages) {
   // The build folder's base/ may or may not hold the content yet: either every entry has a
   // texture or none has.
+  const bool images = LoadLoadingImages();
   const bool loaded = LoadTextureBank();
   int named = 0;
   for (unsigned int name : TextureBank) named += name != 0;
   EXPECT_EQ(named, loaded ? TextureBankSize : 0);
+  if (!loaded || !images) return;
+  // The bank's entries of the loading images are those textures, filtered as the rest of the bank.
+  const int slots[4] = {16, 55, 0, 40};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(TextureBank[slots[i]], LoadingImages[i]) << slots[i];
+    BindTexture(slots[i]);
+    GLint filter = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+    EXPECT_EQ(filter, GL_LINEAR_MIPMAP_LINEAR) << slots[i];
+  }
+  std::vector<unsigned int> names(std::begin(TextureBank), std::end(TextureBank));
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
 }
 
 namespace {
