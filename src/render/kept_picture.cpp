@@ -104,7 +104,14 @@ bool MakeFramebuffer(const FramebufferCalls& gl, KeptPicture& kept, int width, i
   return true;
 }
 
-// Draws the picture into the kept framebuffer over the clear colour, as the frame had it.
+void DrawDirectly(void (*draw)()) {
+  ++Level;
+  draw();
+  --Level;
+}
+
+// Draws the picture where the frame goes, over the frame's clear, and copies it out: drawing
+// into the frame itself needs no second set of the rasteriser's compiled shaders.
 bool KeepPicture(const FramebufferCalls& gl, KeptPicture& kept, const PictureState& state, void (*draw)()) {
   const int width = state.viewport[0] + state.viewport[2];
   const int height = state.viewport[1] + state.viewport[3];
@@ -112,22 +119,21 @@ bool KeepPicture(const FramebufferCalls& gl, KeptPicture& kept, const PictureSta
       !MakeFramebuffer(gl, kept, width, height)) {
     return false;
   }
+  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
+  DrawDirectly(draw);
+  GLint readFramebuffer = 0;
+  glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &readFramebuffer);
+  gl.bindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
   gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, kept.framebuffer);
-  if (state.scissor) glDisable(GL_SCISSOR_TEST);
-  glClear(GL_COLOR_BUFFER_BIT);
-  if (state.scissor) glEnable(GL_SCISSOR_TEST);
-  Inside = true;
-  draw();
-  Inside = false;
+  const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
+  if (scissor) glDisable(GL_SCISSOR_TEST);
+  gl.blitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  if (scissor) glEnable(GL_SCISSOR_TEST);
+  gl.bindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readFramebuffer));
+  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
   kept.state = state;
   kept.valid = true;
   return true;
-}
-
-void DrawDirectly(void (*draw)()) {
-  ++Level;
-  draw();
-  --Level;
 }
 
 }  // namespace
@@ -148,8 +154,8 @@ void DrawKeptPicture(void (*draw)(), const void* look, std::size_t lookSize) {
     if (!askedBefore || !KeepPicture(*gl, kept, state, draw)) {
       gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
       DrawDirectly(draw);
-      return;
     }
+    return;
   }
   // The copy honours the scissor box, as the quad did.
   GLint readFramebuffer = 0;
@@ -158,8 +164,7 @@ void DrawKeptPicture(void (*draw)(), const void* look, std::size_t lookSize) {
   gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
   gl->blitFramebuffer(0, 0, kept.width, kept.height, 0, 0, kept.width, kept.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
   gl->bindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readFramebuffer));
-  // A picture drawn just now into the framebuffer has left its state already.
-  if (copy) ReplayWithoutPixels(state, draw);
+  ReplayWithoutPixels(state, draw);
 }
 
 void ReleaseKeptPicture() {

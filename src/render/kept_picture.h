@@ -3,7 +3,7 @@
 #include <cstddef>
 
 // A picture drawn unblended and without the depth test over a freshly cleared frame (a menu's
-// background, or a whole menu at rest) is kept in a framebuffer as it came out, and copied in
+// background, or a whole menu at rest) is copied out of the frame as it came out, and copied in
 // again on the next frames while nothing that shapes it changes: the bound texture (whose pixels
 // must stay as they are, as the menus' pictures do once loaded), viewport, scissor, matrices,
 // colour, clear colour, the switches that shade it, and the caller's `look` (what the drawing

@@ -299,12 +299,15 @@ GLuint PlainTexture(unsigned char r, unsigned char g, unsigned char b) {
 }
 
 int DrawCalls = 0;  // the draws that could reach a pixel
+int DrawsElsewhere = 0;  // the draws into any framebuffer but the frame's
 
 // The left half of the viewport; leaves a line width of 3 as a mark of its state changes.
 void DrawLeftHalf() {
-  GLint box[4];
+  GLint box[4], framebuffer = 0;
   glGetIntegerv(GL_SCISSOR_BOX, box);
+  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &framebuffer);
   DrawCalls += !glIsEnabled(GL_SCISSOR_TEST) || box[2] * box[3] > 0;
+  DrawsElsewhere += framebuffer != 0;
   glLineWidth(3);
   glBegin(GL_QUADS);
   glTexCoord2f(0, 0), glVertex2f(-1, -1);
@@ -316,9 +319,10 @@ void DrawLeftHalf() {
 
 }  // namespace
 
-// A kept picture is drawn, then drawn into its framebuffer when the next frame asks for it alike,
-// then copied in, GL left as the drawing leaves it; a change of texture, viewport, colour or look
-// draws it again, so the copy never shows an earlier frame.
+// A kept picture is drawn, then drawn and copied out when the next frame asks for it alike, then
+// copied in, GL left as the drawing leaves it; a change of texture, viewport, colour or look draws
+// it again, so the copy never shows an earlier frame. It is always drawn into the frame itself: a
+// framebuffer of its own would make the rasteriser compile its shaders a second time.
 TEST_F(RendererGl, KeptPictureIsCopiedUntilWhatShapesItChanges) {
   const GLuint red = PlainTexture(255, 0, 0), blue = PlainTexture(0, 0, 255);
   glMatrixMode(GL_PROJECTION);
@@ -338,6 +342,7 @@ TEST_F(RendererGl, KeptPictureIsCopiedUntilWhatShapesItChanges) {
   };
 
   DrawCalls = 0;
+  DrawsElsewhere = 0;
   for (int i = 0; i < 3; ++i) frame(red);
   EXPECT_EQ(DrawCalls, 2);  // drawn, then drawn to be kept, then copied
   EXPECT_EQ(ReadPixel(100, 300).r, 255);
@@ -375,6 +380,7 @@ TEST_F(RendererGl, KeptPictureIsCopiedUntilWhatShapesItChanges) {
   frame(red);
   EXPECT_EQ(DrawCalls, 14);
   EXPECT_EQ(ReadPixel(100, 300).r, 255);
+  EXPECT_EQ(DrawsElsewhere, 0);
   glDeleteTextures(1, &red);
   glDeleteTextures(1, &blue);
   glEnable(GL_DEPTH_TEST);
