@@ -14,8 +14,10 @@
 
 namespace {
 
-// A full-screen black veil of the given opacity, multiplied into the picture.
+// A full-screen black veil of the given opacity, multiplied into the picture. One of no opacity
+// leaves every pixel as it is, and would still cost a blended pass over the whole frame.
 void DrawBlackVeil(float opacity) {
+  if (opacity <= 0) return;
   glEnable(GL_BLEND);
   glBlendFunc(GL_DST_COLOR, GL_ONE_MINUS_SRC_ALPHA);
   glColor4f(1, 1, 1, opacity);
