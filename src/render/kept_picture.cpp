@@ -110,6 +110,17 @@ void DrawDirectly(void (*draw)()) {
   --Level;
 }
 
+// Copies the bottom-left width × height of one framebuffer into another, within the scissor box
+// if the test is on; the draw framebuffer is `to` afterwards, the read one as it was.
+void CopyPixels(const FramebufferCalls& gl, GLuint from, GLuint to, int width, int height) {
+  GLint readFramebuffer = 0;
+  glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &readFramebuffer);
+  gl.bindFramebuffer(GL_READ_FRAMEBUFFER, from);
+  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
+  gl.blitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  gl.bindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readFramebuffer));
+}
+
 // Draws the picture where the frame goes, over the frame's clear, and copies it out: drawing
 // into the frame itself needs no second set of the rasteriser's compiled shaders.
 bool KeepPicture(const FramebufferCalls& gl, KeptPicture& kept, const PictureState& state, void (*draw)()) {
@@ -119,18 +130,13 @@ bool KeepPicture(const FramebufferCalls& gl, KeptPicture& kept, const PictureSta
       !MakeFramebuffer(gl, kept, width, height)) {
     return false;
   }
-  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
+  const auto frame = static_cast<GLuint>(state.drawFramebuffer);
+  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, frame);
   DrawDirectly(draw);
-  GLint readFramebuffer = 0;
-  glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &readFramebuffer);
-  gl.bindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
-  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, kept.framebuffer);
-  const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
-  if (scissor) glDisable(GL_SCISSOR_TEST);
-  gl.blitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-  if (scissor) glEnable(GL_SCISSOR_TEST);
-  gl.bindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readFramebuffer));
-  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
+  if (state.scissor) glDisable(GL_SCISSOR_TEST);  // the whole frame: the copy in honours the box
+  CopyPixels(gl, frame, kept.framebuffer, width, height);
+  if (state.scissor) glEnable(GL_SCISSOR_TEST);
+  gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, frame);
   kept.state = state;
   kept.valid = true;
   return true;
@@ -146,8 +152,7 @@ void DrawKeptPicture(void (*draw)(), const void* look, std::size_t lookSize) {
   }
   KeptPicture& kept = Kept[Level];
   const PictureState state = CurrentState(look, lookSize);
-  const bool copy = kept.valid && kept.state == state;
-  if (!copy) {
+  if (!kept.valid || !(kept.state == state)) {
     const bool askedBefore = kept.asked && kept.askedState == state;
     kept.asked = true;
     kept.askedState = state;
@@ -158,12 +163,7 @@ void DrawKeptPicture(void (*draw)(), const void* look, std::size_t lookSize) {
     return;
   }
   // The copy honours the scissor box, as the quad did.
-  GLint readFramebuffer = 0;
-  glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &readFramebuffer);
-  gl->bindFramebuffer(GL_READ_FRAMEBUFFER, kept.framebuffer);
-  gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(state.drawFramebuffer));
-  gl->blitFramebuffer(0, 0, kept.width, kept.height, 0, 0, kept.width, kept.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-  gl->bindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readFramebuffer));
+  CopyPixels(*gl, kept.framebuffer, static_cast<GLuint>(state.drawFramebuffer), kept.width, kept.height);
   ReplayWithoutPixels(state, draw);
 }
 

@@ -90,7 +90,9 @@ bool LoadLoadingImages() {
     images.push_back(std::move(*image));
   }
   glGenTextures(4, LoadingImages);
-  for (int i = 0; i < 4; ++i) UploadRgb(LoadingImages[i], images[static_cast<std::size_t>(i)], GL_LINEAR_MIPMAP_NEAREST);
+  for (int i = 0; i < 4; ++i) {
+    UploadRgb(LoadingImages[i], images[static_cast<std::size_t>(i)], GL_LINEAR_MIPMAP_NEAREST);
+  }
   return true;
 }
 
