@@ -14,16 +14,6 @@
 
 namespace {
 
-// A full-screen black veil of the given opacity, multiplied into the picture. One of no opacity
-// leaves every pixel as it is, and would still cost a blended pass over the whole frame.
-void DrawBlackVeil(float opacity) {
-  if (opacity <= 0) return;
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_DST_COLOR, GL_ONE_MINUS_SRC_ALPHA);
-  glColor4f(1, 1, 1, opacity);
-  DrawFullScreenQuad(10);
-}
-
 void DrawRoundBanner() {
   const float t = ShownFight.match.RoundClock;
   if (!(t > -1 && t < 5)) return;
@@ -48,15 +38,8 @@ constexpr float kKnockoutFlashSeconds = 0.35f;
 void DrawWhiteFlash(float opacity) {
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  glDisable(GL_TEXTURE_2D);
   glColor4f(1, 1, 1, opacity);
-  glBegin(GL_QUADS);
-  glVertex2f(0, 0);
-  glVertex2f(800, 0);
-  glVertex2f(800, 600);
-  glVertex2f(0, 600);
-  glEnd();
-  glEnable(GL_TEXTURE_2D);
+  FillWholeFrame();
   glColor4f(1, 1, 1, 1);
 }
 

@@ -63,10 +63,7 @@ void DrawFadeIn() {
   if (MenuClocks.MenuFadeClock >= 1 || Is(GameState::TwoPlayerSetup) || Is(GameState::PreFight)) return;
   glDisable(GL_LIGHTING);
   glDisable(GL_DEPTH_TEST);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_DST_COLOR, GL_ONE_MINUS_SRC_ALPHA);
-  glColor4f(1, 1, 1, 1 - MenuClocks.MenuFadeClock);
-  DrawFullScreenQuad(10);
+  DrawBlackVeil(1 - MenuClocks.MenuFadeClock);
   glDisable(GL_BLEND);
   glColor4f(1, 1, 1, 1);
 }

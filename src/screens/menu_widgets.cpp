@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "app/display_geometry.h"
 #include "render/render.h"
 #include "screens/menu_clocks.h"
 #include "screens/screen_flow.h"
@@ -24,6 +25,29 @@ void DrawTexturedQuad(float x0, float y0, float x1, float y1) {
 void DrawFullScreenQuad(int texture) {
   BindTexture(texture);
   DrawTexturedQuad(0, 0, 800, 600);
+}
+
+void FillWholeFrame() {
+  GLint viewport[4] = {0, 0, 0, 0};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  const MenuSpaceBox box = MenuSpaceEdges(viewport[2], viewport[3]);
+  glDisable(GL_TEXTURE_2D);
+  glBegin(GL_QUADS);
+  glVertex2d(box.left, box.bottom);
+  glVertex2d(box.right, box.bottom);
+  glVertex2d(box.right, box.top);
+  glVertex2d(box.left, box.top);
+  glEnd();
+  glEnable(GL_TEXTURE_2D);
+}
+
+// Plain black reads no texture: the pass costs the blend alone.
+void DrawBlackVeil(float opacity) {
+  if (opacity <= 0) return;
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_DST_COLOR, GL_ONE_MINUS_SRC_ALPHA);
+  glColor4f(0, 0, 0, opacity);
+  FillWholeFrame();
 }
 
 namespace {

@@ -6,6 +6,12 @@
 void DrawTexturedQuad(float x0, float y0, float x1, float y1);
 // The whole screen with TextureBank entry `texture`.
 void DrawFullScreenQuad(int texture);
+// The whole viewport, untextured: beyond the 800 × 600 area on a window wider or taller than 4:3,
+// where the fight's picture reaches to the edges.
+void FillWholeFrame();
+// Black of the given opacity multiplied into the whole frame (the fades from and to black); one of
+// no opacity leaves every pixel as it is and is not drawn.
+void DrawBlackVeil(float opacity);
 
 // Whether the menu is drawn over a frame that holds only the black of its clear. Passes that
 // multiply the frame (a background's mask, the versus screen's backdrop) show nothing there and

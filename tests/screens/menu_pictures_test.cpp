@@ -1,6 +1,6 @@
 // The menus look the same whether they know the frame under them is only the black of its clear
 // (and skip the passes that multiply it) or draw every pass; over a fight's last picture the
-// passes are still drawn.
+// passes are still drawn. The fight's fades and flash cover a wide frame to its edges.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -142,6 +142,54 @@ TEST_F(MenuPictures, OverAFightsPictureTheVersusBackdropIsStillDrawn) {
   const Picture skipped = DrawMenuFrame(GameState::PreFight, true, 0.6f);
   const Picture everyPass = DrawMenuFrame(GameState::PreFight, false, 0.6f);
   EXPECT_GT(DifferingPixels(skipped, everyPass), kWidth * kHeight / 10);
+}
+
+// The fight's picture fills a wide window beyond the 4:3 area of the overlays: the fades to and from
+// black and the knock-out's flash must reach its edges, not stop at the 4:3 area's.
+TEST_F(MenuPictures, TheFightsFadesAndFlashReachTheEdgesOfAWideFrame) {
+  constexpr int kWideHeight = kHeight / 2;  // 8:3, its 4:3 area the middle half
+  constexpr int kSide = 5, kMiddle = kWidth / 2, kLowRow = 10;  // below the round's banner
+  const auto pixel = [](int x, int y) {
+    unsigned char rgb[3] = {};
+    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+    return rgb[0] + 256 * (rgb[1] + 256 * rgb[2]);
+  };
+  const auto overGrey = [&](bool intro, int round, float clock) {
+    glViewport(0, 0, kWidth, kWideHeight);
+    glClearColor(0.5f, 0.5f, 0.5f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    const int grey = pixel(kSide, kLowRow);
+    ShownFight = FightOverlayState{};
+    ShownFight.match.roundNumber = round;
+    ShownFight.match.RoundClock = clock;
+    if (intro) {
+      ShownFight.introShown = true;
+      DrawRoundIntro();
+    } else {
+      ShownFight.knockoutShown = true;
+      DrawKnockoutOverlay();
+    }
+    glFinish();
+    return grey;
+  };
+  struct Moment {
+    const char* what;
+    bool intro;
+    int round;
+    float clock;
+  };
+  for (const Moment& m : {Moment{"round two comes up from black", true, 2, 0.5f},
+                          Moment{"the knock-out's flash", false, 1, 0.1f},
+                          Moment{"the round's end fades to black", false, 1, 7.5f}}) {
+    const int grey = overGrey(m.intro, m.round, m.clock);
+    EXPECT_NE(pixel(kMiddle, kLowRow), grey) << m.what;
+    EXPECT_EQ(pixel(kSide, kLowRow), pixel(kMiddle, kLowRow)) << m.what;
+    EXPECT_EQ(pixel(kWidth - 1 - kSide, kWideHeight - 1), pixel(kMiddle, kLowRow)) << m.what;
+  }
+  overGrey(false, 1, 8.5f);
+  for (int x : {kSide, kMiddle, kWidth - 1 - kSide}) EXPECT_EQ(pixel(x, kLowRow), 0) << "all black, at " << x;
+  ShownFight = FightOverlayState{};
 }
 
 }  // namespace
