@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include "app/display_geometry.h"
 #include "render/framebuffer_calls.h"
 
 namespace {
@@ -77,10 +76,14 @@ void ReleaseSceneTarget() {
   Target = SceneTarget{};
 }
 
-void LoadMenuProjection() {
+MenuSpaceBox CurrentMenuSpace() {
   GLint viewport[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, viewport);
-  const MenuSpaceBox box = MenuSpaceEdges(viewport[2], viewport[3]);
+  return MenuSpaceEdges(viewport[2], viewport[3]);
+}
+
+void LoadMenuProjection() {
+  const MenuSpaceBox box = CurrentMenuSpace();
   glOrtho(box.left, box.right, box.bottom, box.top, -1, 1);
 }
 

@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include "app/display_geometry.h"
 #include "render/render.h"
 #include "screens/menu_clocks.h"
 #include "screens/screen_flow.h"
@@ -28,9 +27,7 @@ void DrawFullScreenQuad(int texture) {
 }
 
 void FillWholeFrame() {
-  GLint viewport[4] = {0, 0, 0, 0};
-  glGetIntegerv(GL_VIEWPORT, viewport);
-  const MenuSpaceBox box = MenuSpaceEdges(viewport[2], viewport[3]);
+  const MenuSpaceBox box = CurrentMenuSpace();
   glDisable(GL_TEXTURE_2D);
   glBegin(GL_QUADS);
   glVertex2d(box.left, box.bottom);
